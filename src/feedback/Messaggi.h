@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// The program's message boxes. Screens and rules speak to the user only
+// through this layer, so tests can answer the questions and read the texts.
+class Messaggi {
+public:
+    enum class Icona { Nessuna, Informazione, Esclamazione, Critica, Domanda };
+
+    virtual ~Messaggi() = default;
+
+    // A message with a single OK button; returns when it is closed.
+    virtual void Avviso(const QString& testo, const QString& titolo, Icona icona) = 0;
+
+    // A Yes/No question with the question icon; true when the answer is Yes.
+    virtual bool Chiedi(const QString& testo, const QString& titolo) = 0;
+};

@@ -1,0 +1,18 @@
+#include "feedback/SuoniFeedback.h"
+
+#include "feedback/Suonatore.h"
+#include "language/GeneratoreCasuale.h"
+#include "shell/Contesto.h"
+
+void SuonoSi(Contesto& contesto) {
+    if (contesto.SuoniAttivati == 0)
+        return;
+    const int n = contesto.Casuale.Estrai(4) + 1;
+    contesto.Suoni.Suona(QStringLiteral("si%1.wav").arg(n));
+}
+
+void SuonoNo(Contesto& contesto) {
+    if (contesto.SuoniAttivati == 0)
+        return;
+    contesto.Suoni.Suona(QStringLiteral("no.wav"));
+}

@@ -1,0 +1,23 @@
+#include "shell/IstanzaUnica.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+IstanzaUnica::IstanzaUnica(const QString& percorsoLock) : lock_(percorsoLock) {
+    // A running copy's lock never grows stale with age, however long it runs:
+    // only a lock whose process is gone is taken over.
+    lock_.setStaleLockTime(0);
+}
+
+bool IstanzaUnica::Acquisisci() {
+    if (lock_.isLocked())
+        return true;
+    return lock_.tryLock(0);
+}
+
+QString IstanzaUnica::PercorsoPredefinito() {
+    QString cartella = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (cartella.isEmpty())
+        cartella = QDir::tempPath();
+    return QDir(cartella).filePath(QStringLiteral("ertavino.lock"));
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QLockFile>
+#include <QString>
+
+// One copy of the program per user: a lock file in the user's runtime folder.
+// The lock of a copy that crashed is recognised as stale (its process is gone)
+// and taken over, so a crash never keeps the program from starting again.
+class IstanzaUnica {
+public:
+    explicit IstanzaUnica(const QString& percorsoLock = PercorsoPredefinito());
+
+    // True when this copy now holds the lock; false when another copy runs.
+    bool Acquisisci();
+
+    static QString PercorsoPredefinito();
+
+private:
+    QLockFile lock_;
+};

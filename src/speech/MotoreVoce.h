@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+// A text-to-speech engine as the screens use it. Every call returns at once;
+// texts queue and are spoken in order in the background.
+class MotoreVoce : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    ~MotoreVoce() override = default;
+
+    virtual int NumeroVoci() const = 0;
+    // Display name of voice `numero`, 1..NumeroVoci().
+    virtual QString NomeVoce(int numero) const = 0;
+    // Following speech uses voice `numero` (1-based). False when the voice
+    // cannot be used; the previous voice then stays.
+    virtual bool SelezionaVoce(int numero) = 0;
+    // The stored speed (70..200, default 135); faster is always faster.
+    virtual void ImpostaVelocita(int velocita) = 0;
+    // Queues `testo` behind anything still being spoken.
+    virtual void Parla(const QString& testo) = 0;
+    // Silences what is sounding and drops everything queued; harmless when idle.
+    virtual void Ferma() = 0;
+
+signals:
+    // Loudness (0..1) of the audio being played now; 0 when silent.
+    void Livello(float livello);
+};

@@ -1,0 +1,1 @@
+// Keeps the picture library valid before any picture is drawn.

@@ -21,6 +21,8 @@ public:
     void Parla(const QString& testo);
     void Ferma();
 
+    QSize sizeHint() const override;
+
 signals:
     void Click();
 
@@ -29,6 +31,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void SeguiLivello(float livello);
+
     MotoreVoce& motore_;
     float apertura_ = 0.0f; // 0 closed .. 1 wide open
 };

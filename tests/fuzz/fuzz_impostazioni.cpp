@@ -1,0 +1,22 @@
+// Feeds arbitrary bytes to the settings-file reader. Every input must end
+// either with two 16-bit values that survive a write and a second read
+// unchanged, or with "no values" (the failure path): never a crash, a hang or
+// a leak.
+#include "shell/Impostazioni.h"
+
+#include <QByteArray>
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t lunghezza) {
+    const QByteArray ingresso = QByteArray::fromRawData(reinterpret_cast<const char*>(dati),
+                                                        qsizetype(lunghezza));
+    const auto valori = Impostazioni::LeggiValori(ingresso);
+    if (valori) {
+        const QByteArray scritto = Impostazioni::ScriviValori(valori->first, valori->second);
+        const auto riletti = Impostazioni::LeggiValori(scritto);
+        if (!riletti || *riletti != *valori)
+            std::abort();
+    }
+    return 0;
+}

@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <chrono>
 
-GeneratoreCasuale::GeneratoreCasuale() { SeminaDalTempo(); }
+GeneratoreCasuale::GeneratoreCasuale() {
+    SeminaDalTempo();
+}
 
 void GeneratoreCasuale::SeminaDalTempo() {
     const auto adesso = std::chrono::high_resolution_clock::now().time_since_epoch().count();
@@ -13,7 +15,9 @@ void GeneratoreCasuale::SeminaDalTempo() {
     motore_.seed(seme);
 }
 
-void GeneratoreCasuale::Semina(quint32 seme) { motore_.seed(seme); }
+void GeneratoreCasuale::Semina(quint32 seme) {
+    motore_.seed(seme);
+}
 
 float GeneratoreCasuale::Prossimo() {
     // 24 random bits fill a float's mantissa exactly, so the result is never 1.

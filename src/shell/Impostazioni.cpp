@@ -166,7 +166,10 @@ bool SalvaImpostazioni(const Contesto& contesto) {
     if (!file.open(QIODevice::WriteOnly))
         return false;
     const QByteArray dati = ScriviValori(contesto.NumeroVoce, contesto.VelocitaVoce);
-    if (file.write(dati) != dati.size()) {
+    // A full disk may take only part of the data while every call still
+    // reports success: check the size that really reached the file before the
+    // new file replaces the old one.
+    if (file.write(dati) != dati.size() || !file.flush() || file.size() != dati.size()) {
         file.cancelWriting();
         return false;
     }

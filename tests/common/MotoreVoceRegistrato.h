@@ -10,7 +10,8 @@
 // `nomi`; numbers in `rifiutate` (or outside 1..count) are refused.
 class MotoreVoceRegistrato : public MotoreVoce {
 public:
-    explicit MotoreVoceRegistrato(QStringList nomiVoci = {"Italiano", "Italiano (f1)", "Italiano (m3)"},
+    explicit MotoreVoceRegistrato(QStringList nomiVoci = {"Italiano", "Italiano (f1)",
+                                                          "Italiano (m3)"},
                                   QObject* parent = nullptr)
         : MotoreVoce(parent), nomi(std::move(nomiVoci)) {}
 

@@ -41,7 +41,8 @@ private slots:
             if (it.key() == 0xFFC0FF)
                 continue;
             // each single entry about 2000 times; the pink about 6000
-            QVERIFY2(it.value() > 1700 && it.value() < 2300, qPrintable(QString::number(it.key(), 16)));
+            QVERIFY2(it.value() > 1700 && it.value() < 2300,
+                     qPrintable(QString::number(it.key(), 16)));
         }
         QVERIFY(rosa > 5400 && rosa < 6600);
     }

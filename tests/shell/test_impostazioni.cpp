@@ -32,31 +32,37 @@ private slots:
         // Files the program writes itself.
         QTest::newRow("defaults as written") << QByteArray(" 1 \r\n 135 \r\n") << true << 1 << 135;
         QTest::newRow("negative value") << QByteArray("-5 \r\n 90 \r\n") << true << -5 << 90;
-        QTest::newRow("16-bit limits") << QByteArray("-32768\r\n32767\r\n") << true << -32768 << 32767;
+        QTest::newRow("16-bit limits")
+            << QByteArray("-32768\r\n32767\r\n") << true << -32768 << 32767;
         // Free-format input.
         QTest::newRow("comma on one line") << QByteArray("3,150") << true << 3 << 150;
         QTest::newRow("blank on one line") << QByteArray("3 150\n") << true << 3 << 150;
         QTest::newRow("blanks before comma") << QByteArray("3  ,  150") << true << 3 << 150;
         QTest::newRow("LF only, no final newline") << QByteArray("2\n90") << true << 2 << 90;
-        QTest::newRow("leading blank lines") << QByteArray("\r\n\r\n  4\r\n\r\n 70 ") << true << 4 << 70;
-        QTest::newRow("third line ignored") << QByteArray(" 2 \r\n 90 \r\n 77 \r\n") << true << 2 << 90;
-        QTest::newRow("garbage after second value") << QByteArray("2 90 \x01\xff zzz") << true << 2 << 90;
+        QTest::newRow("leading blank lines")
+            << QByteArray("\r\n\r\n  4\r\n\r\n 70 ") << true << 4 << 70;
+        QTest::newRow("third line ignored")
+            << QByteArray(" 2 \r\n 90 \r\n 77 \r\n") << true << 2 << 90;
+        QTest::newRow("garbage after second value")
+            << QByteArray("2 90 \x01\xff zzz") << true << 2 << 90;
         QTest::newRow("explicit plus sign") << QByteArray("+2\r\n+90\r\n") << true << 2 << 90;
         // Failures.
         QTest::newRow("empty file") << QByteArray() << false << 0 << 0;
         QTest::newRow("only blanks") << QByteArray("  \r\n \r\n") << false << 0 << 0;
         QTest::newRow("one value") << QByteArray(" 1 \r\n") << false << 0 << 0;
         QTest::newRow("second value too large") << QByteArray("1\r\n32768\r\n") << false << 0 << 0;
-        QTest::newRow("first value too small") << QByteArray("-32769\r\n135\r\n") << false << 0 << 0;
-        QTest::newRow("huge number") << QByteArray("1\r\n99999999999999999999999999999999999999\r\n")
-                                     << false << 0 << 0;
+        QTest::newRow("first value too small")
+            << QByteArray("-32769\r\n135\r\n") << false << 0 << 0;
+        QTest::newRow("huge number")
+            << QByteArray("1\r\n99999999999999999999999999999999999999\r\n") << false << 0 << 0;
         QTest::newRow("word instead of number") << QByteArray("uno\r\n135\r\n") << false << 0 << 0;
         QTest::newRow("digits then letters") << QByteArray("1\r\n13x5\r\n") << false << 0 << 0;
         QTest::newRow("decimal point") << QByteArray("1\r\n13.5\r\n") << false << 0 << 0;
         QTest::newRow("empty field after comma") << QByteArray("1,,135") << false << 0 << 0;
         QTest::newRow("lone minus") << QByteArray("-\r\n135") << false << 0 << 0;
         QTest::newRow("NUL bytes") << QByteArray("1\0\0\r\n2", 6) << false << 0 << 0;
-        QTest::newRow("binary garbage") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << false << 0 << 0;
+        QTest::newRow("binary garbage")
+            << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << false << 0 << 0;
     }
     void lettura() {
         QFETCH(QByteArray, contenuto);

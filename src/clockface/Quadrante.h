@@ -1,19 +1,12 @@
 #pragma once
 
+#include "clockface/DisposizioneQuadrante.h"
+#include "clockface/ScalaQuadrante.h"
+
 #include <QColor>
 #include <QLabel>
 #include <QVector>
 #include <QWidget>
-
-// The arrangements of the dial's numerals and marks (the Label1 targets).
-enum class DisposizioneQuadrante {
-    A,       // 12 numerals, index = numeral (frmRuota1, frmRuota2)
-    B,       // 24 targets, "°" marks at odd indices, "12" at index 24 (frmRuota3, 4, 5, 5a)
-    B0,      // as B, "12" at index 0 (frmRuota6)
-    C24,     // 24 targets, blank odd targets, "12" at index 24 (frmRuota7, frmRuota8)
-    C0,      // as C24, "12" at index 0 (frmRuota10)
-    C9,      // as C0, numeral 1 and index 3 placed as on frmRuota9 and frmRuota9a
-};
 
 // Picture1: the clock face. A user scale runs from (-2, -2) at the top-left
 // corner to (2, 2) at the bottom-right; hands are straight lines drawn from
@@ -28,8 +21,11 @@ public:
 
     // Re-establishes the (-2, -2)-(2, 2) scale for the current size.
     void Scale();
+    // The scale in force (set by the last Scale()).
+    const ScalaQuadrante& Scala() const;
     // Removes every drawn hand; the dial's numerals stay.
     void Cls();
+    // The line width of the next hands, in pixels (at least 1).
     void ImpostaDrawWidth(int larghezza);
     int DrawWidth() const;
     // One hand: angle in degrees clockwise from 12 (no reduction modulo 360),
@@ -38,6 +34,7 @@ public:
 
     // The target with this index, or nullptr when the layout has none.
     QLabel* Label1(int indice) const;
+    DisposizioneQuadrante Disposizione() const;
 
     struct Tratto {
         QPointF da, a; // in scale units

@@ -1,0 +1,194 @@
+#include "clockface/Quadrante.h"
+
+#include "clockface/FormaQuadrante.h"
+#include "clockface/GeometriaLancetta.h"
+#include "layout/Twip.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int LarghezzaTwip = 6735, AltezzaTwip = 6585;
+
+// The numerals' face: Arial bold 20.25 points, which is 27 pixels on the
+// 96-dpi display the dial is designed for. Given in pixels so the numerals
+// keep to their boxes whatever dpi the desktop reports. Liberation Sans and
+// Arimo share Arial's metrics and stand in where Arial is not installed.
+QFont FontNumeri() {
+    QFont font;
+    font.setFamilies(
+        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
+    font.setPixelSize(27);
+    font.setBold(true);
+    return font;
+}
+
+// The rim is drawn in a deep gold: the yellow it stands for would vanish on
+// the yellow and cream dials.
+const QColor ColoreBordo(205, 150, 0);
+
+// Box of a dial control in twips, placed inside the sunken border.
+QRect RettangoloInterno(const QRect& twip) {
+    return RettangoloTwip(twip.x(), twip.y(), twip.width(), twip.height())
+        .translated(BordoQuadrante, BordoQuadrante);
+}
+
+} // namespace
+
+struct Quadrante::Dati {
+    DisposizioneQuadrante disposizione;
+    QColor sfondo;
+    ScalaQuadrante scala;
+    int drawWidth = 1;
+    QVector<Tratto> tratti;
+    QVector<QLabel*> etichette;
+    QPointer<QLabel> premuta; // the target the left button went down on
+};
+
+Quadrante::Quadrante(DisposizioneQuadrante disposizione, QColor sfondo, QWidget* parent)
+    : QWidget(parent), d_(new Dati{disposizione, sfondo, {}, 1, {}, {}, {}}) {
+    setObjectName(QStringLiteral("Picture1"));
+    setAccessibleName(QStringLiteral("Quadrante dell'orologio"));
+    setFixedSize(Tw(LarghezzaTwip), Tw(AltezzaTwip));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    // Back to front: hub, targets, rim.
+    auto* mozzo = new FormaQuadrante(FormaQuadrante::Stile::Disco, Qt::black, 1, this);
+    mozzo->setObjectName(QStringLiteral("Shape2"));
+    mozzo->setGeometry(RettangoloInterno(QRect(3226, 3185, 255, 255)));
+
+    const QFont font = FontNumeri();
+    const int dodici = IndiceDelDodici(disposizione);
+    const int posizioni = PosizioniQuadrante(disposizione);
+    for (const EtichettaQuadrante& e : EtichetteQuadrante(disposizione)) {
+        auto* label = new QLabel(e.didascalia, this);
+        label->setObjectName(QStringLiteral("Label1_%1").arg(e.indice));
+        label->setProperty("indice", e.indice);
+        label->setGeometry(RettangoloInterno(e.twip));
+        label->setFont(font);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        QPalette colori = label->palette();
+        colori.setColor(QPalette::WindowText, e.indice == dodici ? Qt::red : Qt::black);
+        label->setPalette(colori);
+        const QString tra = PosizioneTra(e.indice, posizioni);
+        if (e.didascalia.isEmpty())
+            label->setAccessibleName(tra);
+        else
+            label->setAccessibleDescription(tra);
+        label->installEventFilter(this);
+        d_->etichette.append(label);
+    }
+
+    auto* bordo = new FormaQuadrante(FormaQuadrante::Stile::Contorno, ColoreBordo, 2, this);
+    bordo->setObjectName(QStringLiteral("Shape1"));
+    bordo->setGeometry(RettangoloInterno(QRect(480, 360, 5640, 6015)));
+
+    Scale();
+}
+
+Quadrante::~Quadrante() {
+    delete d_;
+}
+
+void Quadrante::Scale() {
+    d_->scala = ScalaQuadrante(size());
+    update();
+}
+
+const ScalaQuadrante& Quadrante::Scala() const {
+    return d_->scala;
+}
+
+void Quadrante::Cls() {
+    d_->tratti.clear();
+    update();
+}
+
+void Quadrante::ImpostaDrawWidth(int larghezza) {
+    d_->drawWidth = std::max(1, larghezza);
+}
+
+int Quadrante::DrawWidth() const {
+    return d_->drawWidth;
+}
+
+void Quadrante::DisegnaLancetta(double gradi, double lunghezza, const QColor& colore,
+                                float piGreco) {
+    d_->tratti.append(
+        {QPointF(0, 0), PuntaLancetta(gradi, lunghezza, piGreco), colore, d_->drawWidth});
+    update();
+}
+
+QLabel* Quadrante::Label1(int indice) const {
+    for (QLabel* label : d_->etichette)
+        if (label->property("indice").toInt() == indice)
+            return label;
+    return nullptr;
+}
+
+DisposizioneQuadrante Quadrante::Disposizione() const {
+    return d_->disposizione;
+}
+
+const QVector<Quadrante::Tratto>& Quadrante::Tratti() const {
+    return d_->tratti;
+}
+
+void Quadrante::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), d_->sfondo);
+
+    // A sunken border in fixed greys, so the dial looks the same on any theme.
+    const QRect r = rect();
+    const auto cornice = [&p](QRect q, QColor alto, QColor basso) {
+        p.setPen(alto);
+        p.drawLine(q.topLeft(), q.topRight());
+        p.drawLine(q.topLeft(), q.bottomLeft());
+        p.setPen(basso);
+        p.drawLine(q.bottomLeft(), q.bottomRight());
+        p.drawLine(q.topRight(), q.bottomRight());
+    };
+    cornice(r, QColor(128, 128, 128), Qt::white);
+    cornice(r.adjusted(1, 1, -1, -1), QColor(64, 64, 64), QColor(212, 208, 200));
+
+    p.setClipRect(d_->scala.AreaInterna());
+    p.setRenderHint(QPainter::Antialiasing);
+    for (const Tratto& t : d_->tratti) {
+        p.setPen(QPen(t.colore, t.larghezza, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(d_->scala.InPixel(t.da), d_->scala.InPixel(t.a));
+    }
+}
+
+void Quadrante::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Scale();
+}
+
+// A target is clicked when the left button goes down and comes up on it, as a
+// button is. The second press of a double click does not start a click, so a
+// double click answers once.
+bool Quadrante::eventFilter(QObject* oggetto, QEvent* evento) {
+    auto* label = qobject_cast<QLabel*>(oggetto);
+    if (!label || !d_->etichette.contains(label))
+        return QWidget::eventFilter(oggetto, evento);
+    if (evento->type() == QEvent::MouseButtonPress) {
+        const auto* mouse = static_cast<QMouseEvent*>(evento);
+        d_->premuta = mouse->button() == Qt::LeftButton ? label : nullptr;
+    } else if (evento->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(evento);
+        const bool click = mouse->button() == Qt::LeftButton && d_->premuta == label &&
+                           label->rect().contains(mouse->position().toPoint());
+        d_->premuta = nullptr;
+        if (click) {
+            // The handler may clear or rebuild the screen: nothing of this
+            // object is touched after the signal.
+            emit Label1_Click(label->property("indice").toInt());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(oggetto, evento);
+}

@@ -29,7 +29,7 @@ QFont FontNumeri() {
 
 // The rim is drawn in a deep gold: the yellow it stands for would vanish on
 // the yellow and cream dials.
-const QColor ColoreBordo(205, 150, 0);
+const QColor ColoreBordo(184, 128, 0);
 
 // Box of a dial control in twips, placed inside the sunken border.
 QRect RettangoloInterno(const QRect& twip) {
@@ -178,6 +178,8 @@ bool Quadrante::eventFilter(QObject* oggetto, QEvent* evento) {
     if (evento->type() == QEvent::MouseButtonPress) {
         const auto* mouse = static_cast<QMouseEvent*>(evento);
         d_->premuta = mouse->button() == Qt::LeftButton ? label : nullptr;
+    } else if (evento->type() == QEvent::MouseButtonDblClick) {
+        d_->premuta = nullptr;
     } else if (evento->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(evento);
         const bool click = mouse->button() == Qt::LeftButton && d_->premuta == label &&

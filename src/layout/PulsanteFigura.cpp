@@ -1,24 +1,24 @@
-#include "layout/BottoneFigura.h"
+#include "layout/PulsanteFigura.h"
 
 #include <QIcon>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-BottoneFigura::BottoneFigura(const QString& testo, const QString& figura, QWidget* parent)
+PulsanteFigura::PulsanteFigura(const QString& testo, const QString& figura, QWidget* parent)
     : QPushButton(testo, parent) {
     setIconSize(QSize(32, 32));
     if (!figura.isEmpty())
         setIcon(QIcon(figura));
 }
 
-QSize BottoneFigura::sizeHint() const {
+QSize PulsanteFigura::sizeHint() const {
     const QSize testo = fontMetrics().size(Qt::TextShowMnemonic, text());
     const int altezzaFigura = icon().isNull() ? 0 : iconSize().height() + Spazio;
     return QSize(qMax(testo.width(), iconSize().width()), testo.height() + altezzaFigura) +
            QSize(16, 12);
 }
 
-void BottoneFigura::paintEvent(QPaintEvent*) {
+void PulsanteFigura::paintEvent(QPaintEvent*) {
     QStylePainter pittore(this);
     QStyleOptionButton opzioni;
     initStyleOption(&opzioni);

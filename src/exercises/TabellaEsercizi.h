@@ -1,0 +1,79 @@
+#pragma once
+
+#include "clockface/DisposizioneQuadrante.h"
+#include "language/Domanda.h"
+
+#include <QList>
+#include <QString>
+#include <QtGlobal>
+
+// The twelve exercise screens differ only in data: this table holds one row
+// per screen, and the one exercise screen reads its row. Adding a screen means
+// adding a row here (and its question procedure in the time language).
+
+enum class StileRisposta {
+    Clic,   // the child clicks the dial's targets
+    Frecce, // the child turns the hands with two bars and presses "Conferma"
+};
+
+// Which question variables the judgement reads.
+enum class VariabileGiudicata {
+    Ora,        // OraDomanda
+    MezzeOre,   // MezzeOreDomanda
+    OraEQuarto, // OraDomanda and QuartoDomanda
+    OraEMinuti, // OraDomanda and MinutiDomanda
+};
+
+// One step of a screen's activation; each screen runs its own list in order.
+enum class PassoAttivazione {
+    Posto,            // fill the display
+    NuovoSeme,        // a fresh random sequence
+    Quadrante,        // dial scale, drawing width 7, PiGreco
+    Voce,             // ImpostaVoce on the mouth
+    Contatori,        // QuantiErrati, then QuantiEsatti, to 0 and shown
+    TestoIniziale,    // Text1 = "00 : 00"
+    Istruzione,       // stop the mouth, speak the screen's instruction
+    LancetteIniziali, // the start hands of the arrow screens
+    OraUno,           // the hours bar to 1
+    Domanda,          // the first question
+};
+
+// A rectangle or a segment in design twips.
+struct Riquadro {
+    int sinistra = 0, alto = 0, larghezza = 0, altezza = 0;
+};
+struct Segmento {
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    bool Vuoto() const { return x1 == x2 && y1 == y2; }
+};
+
+struct RigaEsercizio {
+    Schermata schermata = Schermata::Ruota1;
+    StileRisposta stile = StileRisposta::Clic;
+    // red then blue hand (click), hour and minute hand (arrows)
+    bool dueLancette = false;
+    DisposizioneQuadrante disposizione = DisposizioneQuadrante::A;
+    quint32 sfondo = 0xFFFFFF; // Picture1's background, 0xRRGGBB
+    VariabileGiudicata giudicata = VariabileGiudicata::Ora;
+    QString istruzione;                // spoken on activation
+    bool istruzioneInFrase = false;    // the instruction goes through FraseDaDire
+    bool puliscePerDomanda = false;    // each new question starts with an empty dial
+    bool riascoltaRiscrive = false;    // "riascolta" also clears the dial and rewrites Text1
+    Segmento linea1 = {}, linea2 = {}; // guide lines of the two-hand click screens
+    QList<PassoAttivazione> attivazione;
+    // Arrow screens only.
+    int passiPerOra = 0;            // steps of the minutes bar in an hour (0: no minutes bar)
+    bool oraPrimaDeiMinuti = false; // a minutes wrap sets the hours bar first
+    Riquadro vScroll1 = {}, vScroll2 = {};
+
+    int MinutiPerPasso() const { return passiPerOra > 0 ? 60 / passiPerOra : 0; }
+};
+
+const RigaEsercizio& Riga(Schermata schermata);
+const QList<Schermata>& TutteLeSchermate();
+
+inline constexpr const char* IstruzioneUnaLancetta = "Clicca dove deve arrivare la lancetta rossa";
+inline constexpr const char* IstruzioneDueLancette =
+    "Clicca prima dove deve arrivare la lancetta rossa, poi dove deve arrivare quella blu.";
+inline constexpr const char* IstruzioneFrecce =
+    "Regola l'ertavino con le frecce e poi clicca sul bottone conferma.";

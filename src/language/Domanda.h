@@ -41,5 +41,6 @@ struct Domanda {
 
 // Draws a new question for the screen under the convention `modoOre` (12 or
 // 24), with every draw taken from `casuale` in the order the screen makes
-// them, and composes its sentence and digital time.
+// them, and composes its sentence and digital time. Each question is logged as
+// one debug line under the category "ertavino.question" (off by default).
 Domanda NuovaDomanda(Schermata schermata, qint16 modoOre, GeneratoreCasuale& casuale);

@@ -40,6 +40,11 @@ inline QList<SchermataInUso> SchermateInUso() {
     return tutte;
 }
 
+// A row name such as "frmRuota7, 24h".
+inline QByteArray NomeRiga(const SchermataInUso& inUso) {
+    return (NomeSchermata(inUso.schermata) + QStringLiteral(", %1h").arg(inUso.modoOre)).toUtf8();
+}
+
 // The asked time as the answer checks read it from the question variables:
 // the hour 1..24 and the minutes past it.
 struct TempoChiesto {

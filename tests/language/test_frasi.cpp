@@ -1,5 +1,6 @@
 #include "Estrazioni.h"
 
+#include <QLoggingCategory>
 #include <QTest>
 
 // What one scripted question must come out as.
@@ -28,6 +29,22 @@ void Colonne() {
 void Riga(const char* nome, Schermata schermata, int modoOre, const char* estrazioni,
           const Attesa& attesa) {
     QTest::newRow(nome) << schermata << modoOre << QString::fromLatin1(estrazioni) << attesa;
+}
+
+// The question log, switched on for one test whatever the logging rules say.
+QLoggingCategory::CategoryFilter filtroPrecedente = nullptr;
+QStringList righeRegistro;
+
+void AccendiRegistroDomande(QLoggingCategory* categoria) {
+    if (filtroPrecedente)
+        filtroPrecedente(categoria);
+    if (qstrcmp(categoria->categoryName(), "ertavino.question") == 0)
+        categoria->setEnabled(QtDebugMsg, true);
+}
+
+void RaccogliRegistro(QtMsgType, const QMessageLogContext& contesto, const QString& riga) {
+    if (qstrcmp(contesto.category, "ertavino.question") == 0)
+        righeRegistro.append(riga);
 }
 
 } // namespace
@@ -439,6 +456,23 @@ private slots:
              {.ora = 12, .minuti = 35, .frase = "E' mezzogiorno e 35."});
     }
     void cinqueMinuti() { Verifica(); }
+
+    // One line per question: the screen, the convention, the variables, the
+    // sentence (its blanks kept) and the digital time.
+    void registroUnaRigaPerDomanda() {
+        righeRegistro.clear();
+        filtroPrecedente = QLoggingCategory::installFilter(AccendiRegistroDomande);
+        const QtMessageHandler gestore = qInstallMessageHandler(RaccogliRegistro);
+        GeneratoreScritto copione = Copione("23/24 1/4 1/2 0/2");
+        NuovaDomanda(S::Ruota7, 24, copione);
+        qInstallMessageHandler(gestore);
+        QLoggingCategory::installFilter(filtroPrecedente);
+        QCOMPARE(righeRegistro.size(), 1);
+        const QString& riga = righeRegistro.constFirst();
+        for (const char* parte : {"frmRuota7", "ModoOre 24", "OraDomanda 24", "QuartoDomanda 1",
+                                  "\"E' mezzanotte  e un quarto.\"", "\"24 : 15\""})
+            QVERIFY2(riga.contains(QLatin1String(parte)), qPrintable(riga));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestFrasi)

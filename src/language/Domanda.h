@@ -7,10 +7,12 @@ class GeneratoreCasuale;
 
 // The twelve exercise screens. Each owns one question procedure; the screen
 // decides the hour range, the convention in use and the family of sentences.
+// clang-format off
 enum class Schermata {
     Ruota1, Ruota2, Ruota3, Ruota4, Ruota5, Ruota5a,
     Ruota6, Ruota7, Ruota8, Ruota9, Ruota9a, Ruota10,
 };
+// clang-format on
 
 // "frmRuota1" ... "frmRuota10": the screen's objectName.
 QString NomeSchermata(Schermata schermata);

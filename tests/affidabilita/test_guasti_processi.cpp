@@ -101,6 +101,42 @@ private slots:
         QCOMPARE(Leggi(ini), QByteArray(" 3 \r\n 150 \r\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Ertavino.INI"});
     }
+
+    void cartellaInSolaLettura() {
+        // A settings folder the teacher's account cannot write: saving fails
+        // and says so, the file stays as it was; a bad file that cannot be
+        // deleted is reported once and the defaults are used.
+        QTemporaryDir dir;
+        const QString cartella = dir.filePath("ImpostazioniProgrammiQuibo");
+        QVERIFY(QDir().mkpath(cartella));
+        const QString buono = cartella + "/Ertavino.INI", guasto = cartella + "/Guasto.INI";
+        QFile b(buono), g(guasto);
+        QVERIFY(b.open(QIODevice::WriteOnly) && g.open(QIODevice::WriteOnly));
+        b.write(" 2 \r\n 90 \r\n");
+        g.write("rotto");
+        b.close();
+        g.close();
+        const auto lettura = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+        const auto passaggio = QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+        QFile::setPermissions(dir.path(), lettura | passaggio | QFile::WriteOwner);
+        QFile::setPermissions(cartella, lettura | passaggio);
+        QFile::setPermissions(buono, lettura);
+        QFile::setPermissions(guasto, lettura);
+
+        QProcess salva;
+        salva.start(Programma(), {"--nessuno", "salva", buono});
+        QVERIFY(salva.waitForFinished());
+        QCOMPARE(salva.exitCode(), 0);
+        QCOMPARE(salva.readAllStandardOutput().trimmed(), QByteArray("fallito"));
+        QCOMPARE(Leggi(buono), QByteArray(" 2 \r\n 90 \r\n"));
+
+        QProcess carica;
+        carica.start(Programma(), {"--nessuno", "carica", guasto});
+        QVERIFY(carica.waitForFinished());
+        QCOMPARE(carica.readAllStandardOutput().trimmed(), QByteArray("1 135 1"));
+        QVERIFY(QFile::exists(guasto));
+        QFile::setPermissions(cartella, lettura | passaggio | QFile::WriteOwner);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestGuastiProcessi)

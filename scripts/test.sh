@@ -17,3 +17,11 @@ if [ "${ERTAVINO_SKIP_ASAN:-0}" != 1 ]; then
   cmake --build --preset asan -j "$jobs"
   ctest --preset asan -j "$jobs"
 fi
+
+# End-to-end stage: the program installed into a temporary prefix, on a real
+# X server, session bus with the accessibility bus and sound server, driven
+# through the accessibility interface. Its last line is "N passed, N failed".
+# Set ERTAVINO_SKIP_E2E=1 to skip it while developing.
+if [ "${ERTAVINO_SKIP_E2E:-0}" != 1 ]; then
+  bash tests/e2e/run.sh build/default
+fi

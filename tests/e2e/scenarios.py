@@ -1,0 +1,372 @@
+"""The checks of the end-to-end stage, in the order they run. Each starts
+the installed program afresh and drives it through the accessibility
+interface and real pointer clicks; what it leaves running is ended by the
+stage."""
+
+import os
+import re
+import subprocess
+import time
+
+import pyatspi
+
+import ui
+from audio import SILENT, SPEAKING, Recording
+from sentences import (ARROW_PROMPT, BACK_TO_MENU, BAD_SETTINGS, CLICK_INSTRUCTION,
+                       EXERCISE_ROWS, EXIT_PROGRAM, QUESTION_TITLE, SECOND_COPY,
+                       settings_bytes, whole_hour)
+from services import SOUND, StageFailure, wait_for
+from accessibility import audit_screen, report
+
+BUTTON, LABEL, TEXT = pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_LABEL, pyatspi.ROLE_TEXT
+QUIET_SPAN = 1.5   # seconds recorded in the silent menu
+SPEECH_SPAN = 4.0  # seconds after an exercise opens in which its speech is heard
+
+
+def expect(condition, message):
+    if not condition:
+        raise StageFailure(message)
+
+
+def launch(stage, settings=None):
+    """Starts the program; settings: None removes the settings file, bytes
+    write them as the file."""
+    os.makedirs(stage.settings_folder, exist_ok=True)
+    if settings is None:
+        if os.path.exists(stage.settings_file):
+            os.remove(stage.settings_file)
+    else:
+        with open(stage.settings_file, "wb") as f:
+            f.write(settings)
+    program = stage.start_program()
+    return program, ui.App(program)
+
+
+def open_menu(app):
+    ui.click(app.button("Avvio", timeout=20))
+    app.button("Imposta voce")
+    app.wait_gone(BUTTON, "Avvio", what="the start screen to go away")
+
+
+def answer(app, message, reply):
+    """Waits for the message box showing `message` and presses `reply`."""
+    box = app.dialog(message)
+    buttons = ui.inside(box, BUTTON, reply)
+    expect(buttons, f"the message '{message}' has no button '{reply}' "
+                    f"(buttons: {[ui.name(b) for b in ui.inside(box, BUTTON)]})")
+    title = ui.name(box)
+    ui.click(buttons[0])
+    return title
+
+
+def exercise_button(app, row, column):
+    """Menu button of row 0..4, column 0..3: 12-hour click, 12-hour arrows,
+    24-hour click, 24-hour arrows."""
+    captions = {c.strip() for c in EXERCISE_ROWS[row]}
+    buttons = [b for b in app.visible(BUTTON) if ui.name(b).strip() in captions]
+    expect(len(buttons) == 4, f"the menu shows {len(buttons)} buttons for {sorted(captions)}, not 4")
+    buttons.sort(key=lambda b: ui.extents(b)[0])
+    return buttons[column]
+
+
+def counter(app, heading):
+    """The number shown beside the heading "Esatti" or "Errati"."""
+    head = app.label(heading)
+    hx, hy, hw, hh = ui.extents(head)
+    best = None
+    for node in app.visible(LABEL):
+        x, y, w, h = ui.extents(node)
+        if x >= hx + hw - 2 and abs((y + h / 2) - (hy + hh / 2)) < max(h, hh) and \
+                re.fullmatch(r"-?\d+", ui.name(node)):
+            if best is None or x < ui.extents(best)[0]:
+                best = node
+    expect(best is not None, f"no number is shown beside '{heading}'")
+    return ui.name(best)
+
+
+def wait_counts(app, right, wrong, timeout=10):
+    wait_for(lambda: counter(app, "Esatti") == str(right) and counter(app, "Errati") == str(wrong),
+             timeout, f"the counters to show Esatti {right}, Errati {wrong}")
+
+
+def digital_time(app):
+    texts = [ui.text(t) for t in app.visible(TEXT)]
+    return next((t for t in texts if re.fullmatch(r"\d+ : \d\d", t)), None)
+
+
+def enabled(node):
+    return ui.has_state(node, pyatspi.STATE_ENABLED) and ui.has_state(node, pyatspi.STATE_SENSITIVE)
+
+
+def question_after(program, since, instruction):
+    """The instruction, then the question: the first sentence spoken after
+    the instruction, once both were said."""
+    def spoken():
+        said = [s for _t, s in program.spoken(since)]
+        if instruction in said and said.index(instruction) + 1 < len(said):
+            return said[said.index(instruction) + 1]
+        return None
+    return wait_for(spoken, 10, f"the instruction '{instruction}' and then the question to be spoken")
+
+
+def sounds_played(program, since, pattern, prefix):
+    """Waits for the sound log to show a file matching pattern played from
+    the installed data folder."""
+    folder = os.path.join(prefix, "share", "ertavino", "suoni") + os.sep
+
+    def played():
+        for _t, (verb, path) in program.log(SOUND, since):
+            if re.search(pattern, path):
+                return (verb, path)
+        return None
+    verb, path = wait_for(played, 5, f"a sound {pattern} to be played")
+    expect(verb == "play" and path.startswith(folder),
+           f"the sound was not played from the installed {folder}: {verb} {path}")
+
+
+def check_recording(recorder, quiet, speaking):
+    """The span quiet was silent and the span speaking was not."""
+    wait_for(lambda: time.monotonic() >= speaking[1], speaking[1] - time.monotonic() + 1,
+             "the end of the speech span")
+    rec = Recording(recorder.stop(), recorder.stopped_at)
+    q0, q1 = quiet[0] + 0.2, quiet[1] - 0.2
+    expect(rec.covers(q0, q1), "the recording does not reach back to the silent span")
+    level = rec.loudest(q0, q1)
+    expect(level < SILENT, f"the sound server carried sound ({level:.4f} of full scale) "
+                           "while nothing played")
+    level = rec.loudest(*speaking)
+    expect(level > SPEAKING, f"no sound reached the sound server while the exercise spoke "
+                             f"(loudest {level:.4f} of full scale)")
+
+
+def check_install(stage):
+    share = os.path.join(stage.prefix, "share")
+    expected = [os.path.join(stage.prefix, "bin", "ertavino")] + \
+        [os.path.join(share, "ertavino", "suoni", f) for f in
+         ("si1.wav", "si2.wav", "si3.wav", "si4.wav", "no.wav")]
+    for path in expected:
+        expect(os.path.isfile(path), f"{path} was not installed")
+    expect(os.access(expected[0], os.X_OK), "bin/ertavino is not executable")
+    for folder, ending, validator in (
+            ("applications", ".desktop", ["desktop-file-validate"]),
+            ("metainfo", ".metainfo.xml", ["appstreamcli", "validate", "--no-net"]),
+            ("icons/hicolor/scalable/apps", ".svg", None)):
+        where = os.path.join(share, folder)
+        found = [f for f in os.listdir(where) if f.endswith(ending)] if os.path.isdir(where) else []
+        expect(found, f"nothing ending in {ending} was installed in share/{folder}")
+        if validator:
+            result = subprocess.run(validator + [os.path.join(where, found[0])],
+                                    capture_output=True, text=True, timeout=60)
+            expect(result.returncode == 0, f"{' '.join(validator)} {found[0]}: "
+                                           f"{(result.stdout + result.stderr).strip()}")
+
+
+def second_copy_refused(stage):
+    first, first_app = launch(stage)
+    first_app.button("Avvio", timeout=20)
+    second, second_app = stage.start_program(), None
+    second_app = ui.App(second)
+    title = answer(second_app, SECOND_COPY, "OK")
+    expect(title == "Error", f"the refusal is titled '{title}', not 'Error'")
+    status = second.wait_exit(10, "the second copy to end after its message")
+    expect(status == 0, f"the second copy ended with status {status}")
+    expect(first.running(), "the first copy ended when the second was refused")
+    first_app.button("Avvio")  # the first copy still shows its start screen, untouched
+    expect(not first_app.dialogs(), "the first copy shows a message")
+
+
+def start_screen_and_menu(stage):
+    program, app = launch(stage)
+    app.label("Ertavino", timeout=20)
+    app.button("Avvio")
+    audit_screen(stage, app, "start screen")
+    stage.screenshot("avvio")
+    open_menu(app)
+    for caption in ("dodici ore", "ventiquattro ore"):
+        app.label(caption)
+    for caption in ("Imposta voce", "Informazioni", "Esci"):
+        app.button(caption)
+    app.wait(pyatspi.ROLE_CHECK_BOX, "Suoni attivati")
+    shown = sorted(ui.name(b) for b in app.visible(BUTTON)
+                   if ui.name(b) not in ("Imposta voce", "Informazioni", "Esci"))
+    wanted = sorted(c for row in EXERCISE_ROWS for c in row for _group in (12, 24))
+    expect(shown == wanted, f"the menu's exercise buttons are {shown}, expected {wanted}")
+    audit_screen(stage, app, "menu")
+    stage.screenshot("menu")
+
+
+def exercise_by_clicking(stage):
+    program, app = launch(stage)
+    open_menu(app)
+    recorder = stage.recorder("esercizio-clic").start()
+    quiet = (time.monotonic(), time.monotonic() + QUIET_SPAN)
+    wait_for(lambda: time.monotonic() >= quiet[1], QUIET_SPAN + 1, "the silent span")
+    entered = time.monotonic()
+    ui.click(exercise_button(app, 0, 0))  # whole hours, 12-hour, click
+    shown = wait_for(lambda: digital_time(app), 10, "the digital time on the exercise screen")
+    hour = int(shown.split(" : ")[0])
+    question = question_after(program, entered, CLICK_INSTRUCTION)
+    expect(whole_hour(question, 12) == hour,
+           f"the spoken question '{question}' does not name the time shown, {shown}")
+    wait_counts(app, 0, 0)
+    expect(not enabled(app.button("avanti")), "'avanti' is enabled before any answer")
+    audit_screen(stage, app, "exercise, click")
+    stage.screenshot("esercizio-clic")
+
+    dial = [n for n in app.visible(LABEL, "12")]
+    expect(len(dial) == 1, f"{len(dial)} targets show '12' on the dial, expected 1")
+    targets = {ui.name(n): n for n in ui.inside(ui.parent(dial[0]), LABEL)}
+    wrong = hour % 12 + 1
+    clicked = time.monotonic()
+    ui.click(targets[str(wrong)])
+    wait_counts(app, 0, 1)
+    sounds_played(program, clicked, r"/no\.wav$", stage.prefix)
+    expect(not enabled(app.button("avanti")), "'avanti' is enabled after a wrong answer")
+    clicked = time.monotonic()
+    ui.click(targets[str(hour)])
+    wait_counts(app, 1, 1)
+    sounds_played(program, clicked, r"/si[1-4]\.wav$", stage.prefix)
+    wait_for(lambda: enabled(app.button("avanti")), 5, "'avanti' to be enabled after the right answer")
+    stage.screenshot("esercizio-clic-risposto")
+    check_recording(recorder, quiet, (entered, entered + SPEECH_SPAN))
+
+
+def exercise_with_arrows(stage):
+    program, app = launch(stage)
+    open_menu(app)
+    recorder = stage.recorder("esercizio-frecce").start()
+    quiet = (time.monotonic(), time.monotonic() + QUIET_SPAN)
+    wait_for(lambda: time.monotonic() >= quiet[1], QUIET_SPAN + 1, "the silent span")
+    entered = time.monotonic()
+    ui.click(exercise_button(app, 0, 3))  # whole hours, 24-hour, arrows
+    question = question_after(program, entered, ARROW_PROMPT)
+    hour = whole_hour(question, 24)
+    expect(hour is not None, f"'{question}' is not a whole-hour question")
+    wait_counts(app, 0, 0)
+    bars = app.visible(pyatspi.ROLE_SCROLL_BAR)
+    expect(len(bars) == 1, f"the whole-hour arrow screen shows {len(bars)} arrow bars, not 1")
+    bar = bars[0]
+    wait_for(lambda: digital_time(app) == "0 : 00", 5, "the digital time '0 : 00' of a fresh screen")
+    audit_screen(stage, app, "exercise, arrows")
+
+    setting = 0
+
+    def step(direction):
+        nonlocal setting
+        x, y, w, h = ui.extents(bar)
+        ui.click(bar, dx=(w - 5 if direction > 0 else 4), dy=h // 2)
+        setting = (setting + direction - 1) % 24 + 1
+        wait_for(lambda: digital_time(app) == f"{setting} : 00", 5,
+                 f"the arrow bar to set {setting} : 00 (shows {digital_time(app)})")
+
+    # First a wrong setting, one step away from the answer.
+    step(+1 if hour != 1 else -1)
+    ui.click(app.button("Conferma"))
+    wait_counts(app, 0, 1)
+    right_steps = (hour - setting) % 24
+    for _ in range(min(right_steps, 24 - right_steps)):
+        step(+1 if right_steps <= 12 else -1)
+    expect(int(ui.value(bar)) == hour, f"the bar holds {ui.value(bar)}, the time shown is {hour}")
+    stage.screenshot("esercizio-frecce")
+    conferma = app.button("Conferma")
+    ui.click(conferma)
+    wait_counts(app, 1, 1)
+    wait_for(lambda: enabled(app.button("avanti")) and not enabled(conferma), 5,
+             "'avanti' enabled and 'Conferma' disabled after the right answer")
+    check_recording(recorder, quiet, (entered, entered + SPEECH_SPAN))
+
+
+def speed_value(app):
+    labels = [ui.name(n) for n in app.visible(LABEL)]
+    found = [int(m.group(1)) for s in labels for m in [re.fullmatch(r"Velocità = (\d+)", s)] if m]
+    return found[0] if found else None
+
+
+def change_speed(stage, app):
+    """Opens the voice settings from the menu, moves the speed one step
+    right and confirms; returns the new speed."""
+    ui.click(app.button("Imposta voce"))
+    before = wait_for(lambda: speed_value(app), 10, "the caption 'Velocità = ...'")
+    bars = app.visible(pyatspi.ROLE_SCROLL_BAR)
+    expect(len(bars) == 1, f"the voice settings show {len(bars)} bars, not 1")
+    audit_screen(stage, app, "voice settings")
+    stage.screenshot("imposta-voce")
+    x, y, w, h = ui.extents(bars[0])
+    ui.click(bars[0], dx=w - 5, dy=h // 2)
+    after = wait_for(lambda: (speed_value(app) or before) != before and speed_value(app), 5,
+                     "the speed caption to change")
+    expect(after > before, f"the right arrow lowered the speed from {before} to {after}")
+    expect(int(ui.value(bars[0])) == after, f"the bar holds {ui.value(bars[0])}, the caption {after}")
+    ui.click(app.button("conferma"))
+    app.button("Imposta voce")
+    return after
+
+
+def settings_content(stage):
+    with open(stage.settings_file, "rb") as f:
+        return f.read()
+
+
+def back_to_menu_and_save(stage):
+    program, app = launch(stage)
+    open_menu(app)
+    ui.click(exercise_button(app, 0, 0))
+    wait_for(lambda: digital_time(app), 10, "the exercise screen")
+    title = answer_after_click(app, "Esci", BACK_TO_MENU, "Sì")
+    expect(title == QUESTION_TITLE, f"the question is titled '{title}', not '{QUESTION_TITLE}'")
+    app.button("Imposta voce")
+    wait_for(lambda: not digital_time(app), 5, "the exercise screen to go away")
+    speed = change_speed(stage, app)
+    expect(settings_content(stage) == settings_bytes(1, speed),
+           f"the settings file holds {settings_content(stage)!r}, "
+           f"expected {settings_bytes(1, speed)!r}")
+    answer_after_click(app, "Esci", EXIT_PROGRAM, "Sì")
+    status = program.wait_exit(10, "the program to end after 'Esci', 'Sì'")
+    expect(status == 0, f"the program ended with status {status}")
+    expect(settings_content(stage) == settings_bytes(1, speed),
+           f"after the exit the settings file holds {settings_content(stage)!r}")
+    expect(os.path.isfile(os.path.join(stage.settings_folder, "leggimi.txt")),
+           "the settings folder has no leggimi.txt")
+
+
+def answer_after_click(app, caption, message, reply):
+    ui.click(app.button(caption))
+    return answer(app, message, reply)
+
+
+def bad_settings_file(stage):
+    program, app = launch(stage, settings=b"7\r\n")
+    answer_box = app.dialog(BAD_SETTINGS, timeout=20)
+    expect(not os.path.exists(stage.settings_file), "the bad settings file is still there")
+    ui.click(ui.inside(answer_box, BUTTON, "OK")[0])
+    app.button("Avvio", timeout=20)
+    expect(not app.dialogs(), "a message is still shown after the first was closed")
+    open_menu(app)
+    expect(not app.dialogs(), "a second message appeared")
+    ui.click(app.button("Imposta voce"))
+    speed = wait_for(lambda: speed_value(app), 10, "the caption 'Velocità = ...'")
+    expect(speed == 135, f"the speed shown is {speed}, not the default 135")
+    ui.click(app.button("conferma"))
+    app.button("Imposta voce")
+    expect(settings_content(stage) == settings_bytes(1, 135),
+           f"the saved defaults read {settings_content(stage)!r}")
+    answer_after_click(app, "Esci", EXIT_PROGRAM, "Sì")
+    program.wait_exit(10, "the program to end after 'Esci', 'Sì'")
+
+
+def accessibility(stage):
+    problems = report(stage)
+    expect(not problems, "controls without a meaningful name or keyboard access:\n  " +
+           "\n  ".join(problems))
+
+
+ALL = [
+    ("installed files", check_install),
+    ("second copy refused", second_copy_refused),
+    ("start screen and menu", start_screen_and_menu),
+    ("exercise answered by clicking the dial", exercise_by_clicking),
+    ("exercise answered with the arrows", exercise_with_arrows),
+    ("back to the menu, speed saved, exit", back_to_menu_and_save),
+    ("bad settings file", bad_settings_file),
+    ("accessibility of every screen seen", accessibility),
+]

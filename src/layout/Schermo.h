@@ -6,13 +6,27 @@
 
 // Places a screen at the top-left corner of the display and gives it the
 // display's full height, then its full width (the usable area, so panels stay
-// visible).
+// visible). The window's frame, where the window system has already given it
+// one, is counted in: frame and all cover the usable area.
 inline void RiempiSchermo(QWidget& finestra) {
     QScreen* schermo = finestra.screen() ? finestra.screen() : QGuiApplication::primaryScreen();
     if (!schermo)
         return;
     const QRect area = schermo->availableGeometry();
+    const QSize cornice = finestra.isWindow()
+                              ? finestra.frameGeometry().size() - finestra.geometry().size()
+                              : QSize(0, 0);
+    const QSize interno = area.size() - cornice;
     finestra.move(area.topLeft());
-    finestra.resize(finestra.width(), area.height());
-    finestra.resize(area.width(), area.height());
+    finestra.resize(finestra.width(), interno.height());
+    finestra.resize(interno);
+}
+
+// Paints a control's background in `colore` (a screen, or a check box that
+// must not show as a patch on it).
+inline void DipingiSfondo(QWidget& controllo, const QColor& colore) {
+    QPalette tavolozza = controllo.palette();
+    tavolozza.setColor(QPalette::Window, colore);
+    controllo.setPalette(tavolozza);
+    controllo.setAutoFillBackground(true);
 }

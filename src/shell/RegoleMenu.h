@@ -1,0 +1,47 @@
+#pragma once
+
+#include "language/Domanda.h"
+
+#include <QString>
+#include <array>
+
+class Messaggi;
+struct Contesto;
+
+// One exercise button of the main menu: where it stands, what it says, and
+// which screen it opens under which clock convention.
+struct BottoneEsercizio {
+    const char* Nome;       // objectName: "Command2" .. "Command23"
+    const char* Didascalia; // caption, UTF-8, exactly as shown
+    int Left, Top;          // design place in twips (every button is 2300 x 1000)
+    bool Frecce;            // answered with the arrow bars (second column of a group)
+    Schermata Bersaglio;
+    qint16 ModoOre;     // 12 or 24
+    int MassimoVScroll; // the hours bar's maximum set before showing; 0 for click screens
+};
+
+// The twenty exercise buttons, row by row: in each row the 12-hour click,
+// 12-hour arrows, 24-hour click and 24-hour arrows buttons. The two
+// whole-hour click captions end with a blank.
+extern const std::array<BottoneEsercizio, 20> BottoniEsercizio;
+
+// The program's own questions and its credits carry this title.
+inline const QString TitoloMenu = QStringLiteral("Uso dell'ertavino");
+inline const QString DomandaUscita = QStringLiteral("Vuoi uscire dal programma?");
+
+// Who made the program, for the credits.
+inline const QString AutoreProgramma = QStringLiteral("Il gruppo Ertavino");
+inline const QString PostaProgramma = QStringLiteral("ertavino@example.org");
+
+// The credits on four lines joined by CR LF: the author followed by two
+// blanks; a blank, 23 dashes and a blank; the web site; "mail: " and the
+// e-mail address.
+QString TestoInformazioni();
+
+// Shows the credits with the information icon and a single OK button.
+void MostraInformazioni(Messaggi& messaggi);
+
+// Asks whether to leave the program. On Yes the settings file is written
+// (even when nothing changed) and the answer is true: the caller ends the
+// program at once. On No nothing changes.
+bool ChiediUscita(Contesto& contesto);

@@ -1,0 +1,139 @@
+#include "speech/FormImposta.h"
+
+#include "feedback/Messaggi.h"
+#include "layout/PulsanteFigura.h"
+#include "layout/Schermo.h"
+#include "layout/Twip.h"
+#include "layout/clsResize.h"
+#include "shell/Contesto.h"
+#include "speech/Bocca.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QScrollBar>
+#include <QShowEvent>
+
+namespace {
+
+const QString InvitoBocca = QStringLiteral("Premi sulla mia bocca per ascoltare come parlo.");
+const QString InvitoConferma =
+    QStringLiteral("Premi sul bottone conferma per accettare la mia voce.");
+const QString VoceRifiutata = QStringLiteral("non posso selezionare questa voce");
+const QString TitoloProgramma = QStringLiteral("Ertavino");
+
+QString TestoVelocita(int valore) {
+    return QStringLiteral("Velocità = ") + QString::number(valore);
+}
+
+QFont Arial(qreal punti, bool grassetto) {
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSizeF(punti);
+    f.setBold(grassetto);
+    return f;
+}
+
+} // namespace
+
+FormImposta::FormImposta(Contesto& contesto, MotoreVoce& motore,
+                         std::unique_ptr<clsResize>& ridimensiona, QWidget* parent)
+    : QWidget(parent), contesto_(contesto), ridimensiona_(ridimensiona) {
+    setObjectName(QStringLiteral("FormImposta"));
+    resize(Tw(7680), Tw(5820));
+
+    bocca_ = new Bocca(motore, this);
+    bocca_->setObjectName(QStringLiteral("Bocca"));
+    bocca_->setGeometry(RettangoloTwip(240, 480, 3855, 2655));
+    connect(bocca_, &Bocca::Click, this, &FormImposta::Bocca_Click);
+
+    hScroll1_ = new QScrollBar(Qt::Horizontal, this);
+    hScroll1_->setObjectName(QStringLiteral("HScroll1"));
+    hScroll1_->setAccessibleName(QStringLiteral("Velocità"));
+    hScroll1_->setRange(VelocitaMinima, VelocitaMassima);
+    hScroll1_->setSingleStep(1);
+    hScroll1_->setPageStep(10);
+    hScroll1_->setGeometry(RettangoloTwip(4080, 1680, 3015, 375));
+
+    label1_ = new QLabel(QStringLiteral("Velocità"), this);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    label1_->setFont(Arial(14.25, false));
+    label1_->setGeometry(RettangoloTwip(5040, 2400, 2415, 375));
+
+    // A drop-down list keeps the height its font gives it; the scaler moves
+    // and widens it only.
+    combo1_ = new QComboBox(this);
+    combo1_->setObjectName(QStringLiteral("Combo1"));
+    combo1_->setAccessibleName(QStringLiteral("Voce"));
+    combo1_->setFixedHeight(combo1_->sizeHint().height());
+    combo1_->setGeometry(QRect(PuntoTwip(600, 4320), QSize(Tw(3735), combo1_->height())));
+
+    bottoneEsci_ = new PulsanteFigura(QStringLiteral("conferma"),
+                                      QStringLiteral(":/immagini/spunta.svg"), this);
+    bottoneEsci_->setObjectName(QStringLiteral("BottoneEsci"));
+    bottoneEsci_->setFont(Arial(14.25, true));
+    bottoneEsci_->setGeometry(RettangoloTwip(5400, 4080, 1935, 1215));
+    connect(bottoneEsci_, &QPushButton::clicked, this, &FormImposta::Conferma);
+
+    // Form_Load.
+    NuovoRidimensiona(ridimensiona_, *this);
+
+    // List position k holds voice k + 1.
+    const int voci = bocca_->NumeroVoci();
+    for (int numero = 1; numero <= voci; ++numero)
+        combo1_->addItem(bocca_->NomeVoce(numero));
+    combo1_->setCurrentIndex(-1);
+    connect(combo1_, &QComboBox::currentIndexChanged, this, &FormImposta::Combo1_Click);
+    // Selecting raises Combo1_Click, which selects the voice on the mouth. A
+    // stored voice the engine no longer offers falls back to voice 1; with
+    // no voice at all nothing is selected.
+    if (voci > 0) {
+        const int voce =
+            contesto_.NumeroVoce >= 1 && contesto_.NumeroVoce <= voci ? contesto_.NumeroVoce : 1;
+        combo1_->setCurrentIndex(voce - 1);
+    }
+    bocca_->Ferma();
+
+    // A stored speed the bar cannot show is brought into its range first.
+    contesto_.VelocitaVoce =
+        qint16(qBound(VelocitaMinima, int(contesto_.VelocitaVoce), VelocitaMassima));
+    label1_->setText(TestoVelocita(contesto_.VelocitaVoce));
+    connect(hScroll1_, &QScrollBar::valueChanged, this, &FormImposta::HScroll1_Change);
+    hScroll1_->setValue(contesto_.VelocitaVoce);
+
+    // Heard at the engine's own speed, in the selected voice.
+    bocca_->Parla(InvitoBocca);
+}
+
+void FormImposta::ImpostaVoce() {
+    ::ImpostaVoce(*bocca_, contesto_);
+}
+
+void FormImposta::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        RiempiSchermo(*this);
+}
+
+void FormImposta::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    RidimensionaSeMio(ridimensiona_, *this);
+}
+
+void FormImposta::Combo1_Click(int posizione) {
+    if (posizione < 0)
+        return;
+    // The new number stays even when the voice is refused; a save writes it.
+    contesto_.NumeroVoce = qint16(posizione + 1);
+    if (!bocca_->SelezionaVoce(contesto_.NumeroVoce))
+        contesto_.Dialoghi.Avviso(VoceRifiutata, TitoloProgramma, Messaggi::Icona::Nessuna);
+}
+
+void FormImposta::HScroll1_Change(int valore) {
+    // The speed reaches the engine only when the mouth is clicked.
+    contesto_.VelocitaVoce = qint16(valore);
+    label1_->setText(TestoVelocita(valore));
+}
+
+void FormImposta::Bocca_Click() {
+    bocca_->ImpostaVelocita(contesto_.VelocitaVoce);
+    bocca_->Parla(InvitoConferma);
+}

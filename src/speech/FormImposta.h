@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+class Bocca;
+class MotoreVoce;
+class PulsanteFigura;
+class QComboBox;
+class QLabel;
+class QScrollBar;
+class clsResize;
+struct Contesto;
+
+// The voice settings screen: the engine's voices in a list, the speed on a
+// bar from 70 to 200, the talking mouth to try them, and "conferma". A voice
+// picked or a speed set takes effect in memory at once; "conferma" asks the
+// owner to save both, unload the screen and bring back the menu. Scaled to
+// the display; it keeps the standard background.
+class FormImposta : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int VelocitaMinima = 70;
+    static constexpr int VelocitaMassima = 200;
+
+    // Loads the screen: the scaler in `ridimensiona` is replaced by this
+    // screen's, the voices are listed, the stored voice selected, and the
+    // mouth invites the user to click it.
+    FormImposta(Contesto& contesto, MotoreVoce& motore, std::unique_ptr<clsResize>& ridimensiona,
+                QWidget* parent = nullptr);
+
+    // The stored voice, then the stored speed, to this screen's mouth.
+    void ImpostaVoce();
+
+signals:
+    // "conferma" was pressed.
+    void Conferma();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void Combo1_Click(int posizione);
+    void HScroll1_Change(int valore);
+    void Bocca_Click();
+
+    Contesto& contesto_;
+    std::unique_ptr<clsResize>& ridimensiona_;
+    Bocca* bocca_ = nullptr;
+    QScrollBar* hScroll1_ = nullptr;
+    QLabel* label1_ = nullptr;
+    QComboBox* combo1_ = nullptr;
+    PulsanteFigura* bottoneEsci_ = nullptr;
+};

@@ -4,14 +4,12 @@
 #include "layout/PulsanteFigura.h"
 #include "layout/Schermo.h"
 #include "layout/Twip.h"
-#include "layout/clsResize.h"
 #include "shell/Contesto.h"
 #include "speech/Bocca.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QScrollBar>
-#include <QShowEvent>
 
 namespace {
 
@@ -36,7 +34,7 @@ QFont Arial(qreal punti, bool grassetto) {
 
 FormImposta::FormImposta(Contesto& contesto, MotoreVoce& motore,
                          std::unique_ptr<clsResize>& ridimensiona, QWidget* parent)
-    : QWidget(parent), contesto_(contesto), ridimensiona_(ridimensiona) {
+    : SchermoScalato(ridimensiona, parent), contesto_(contesto) {
     setObjectName(QStringLiteral("FormImposta"));
     resize(Tw(7680), Tw(5820));
 
@@ -73,8 +71,8 @@ FormImposta::FormImposta(Contesto& contesto, MotoreVoce& motore,
     bottoneEsci_->setGeometry(RettangoloTwip(5400, 4080, 1935, 1215));
     connect(bottoneEsci_, &QPushButton::clicked, this, &FormImposta::Conferma);
 
-    // Form_Load.
-    NuovoRidimensiona(ridimensiona_, *this);
+    // Loading: the scaler, then the voices, the speed and the invitation.
+    CaricaRidimensiona();
 
     // List position k holds voice k + 1.
     const int voci = bocca_->NumeroVoci();
@@ -107,15 +105,9 @@ void FormImposta::ImpostaVoce() {
     ::ImpostaVoce(*bocca_, contesto_);
 }
 
-void FormImposta::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (!event->spontaneous())
-        RiempiSchermo(*this);
-}
-
-void FormImposta::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    RidimensionaSeMio(ridimensiona_, *this);
+void FormImposta::Form_Activate() {
+    // The standard background stays: no colour is drawn here.
+    RiempiSchermo(*this);
 }
 
 void FormImposta::Combo1_Click(int posizione) {

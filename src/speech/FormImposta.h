@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QWidget>
+#include "layout/SchermoScalato.h"
+
 #include <memory>
 
 class Bocca;
@@ -9,7 +10,6 @@ class PulsanteFigura;
 class QComboBox;
 class QLabel;
 class QScrollBar;
-class clsResize;
 struct Contesto;
 
 // The voice settings screen: the engine's voices in a list, the speed on a
@@ -17,7 +17,7 @@ struct Contesto;
 // picked or a speed set takes effect in memory at once; "conferma" asks the
 // owner to save both, unload the screen and bring back the menu. Scaled to
 // the display; it keeps the standard background.
-class FormImposta : public QWidget {
+class FormImposta : public SchermoScalato {
     Q_OBJECT
 public:
     static constexpr int VelocitaMinima = 70;
@@ -37,8 +37,7 @@ signals:
     void Conferma();
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    void Form_Activate() override;
 
 private:
     void Combo1_Click(int posizione);
@@ -46,7 +45,6 @@ private:
     void Bocca_Click();
 
     Contesto& contesto_;
-    std::unique_ptr<clsResize>& ridimensiona_;
     Bocca* bocca_ = nullptr;
     QScrollBar* hScroll1_ = nullptr;
     QLabel* label1_ = nullptr;

@@ -1,0 +1,75 @@
+#include "shell/FormAvvio.h"
+
+#include "feedback/ColoreQt.h"
+#include "feedback/Colori.h"
+#include "layout/PulsanteFigura.h"
+#include "layout/Schermo.h"
+#include "layout/Twip.h"
+#include "shell/Contesto.h"
+#include "shell/Navigazione.h"
+
+#include <QLabel>
+
+namespace {
+
+const QString Carattere = QStringLiteral("Comic Sans MS");
+// Debian ships no Comic Sans MS; its free look-alike stands in for it.
+const QString CarattereSostituto = QStringLiteral("Comic Neue");
+
+QFont Grassetto(const QString& famiglia, qreal punti) {
+    QFont f(famiglia);
+    f.setPointSizeF(punti);
+    f.setBold(true);
+    return f;
+}
+
+} // namespace
+
+FormAvvio::FormAvvio(Contesto& contesto, Navigazione& navigazione, QWidget* parent)
+    : SchermoScalato(navigazione.Ridimensiona, parent), contesto_(contesto),
+      navigazione_(navigazione) {
+    setObjectName(QStringLiteral("FormAvvio"));
+    QFont::insertSubstitution(Carattere, CarattereSostituto);
+    resize(Tw(9120), Tw(6750));
+
+    auto* nome = new QLabel(QStringLiteral("Ertavino"), this);
+    nome->setFont(Grassetto(Carattere, 99.75));
+    nome->setAlignment(Qt::AlignCenter);
+    nome->setGeometry(RettangoloTwip(240, 960, 8295, 3255));
+
+    auto* data = new QLabel(QStringLiteral("04  maggio 2003"), this);
+    QFont piccolo(QStringLiteral("MS Sans Serif"));
+    piccolo.setPointSizeF(13.5);
+    data->setFont(piccolo);
+    data->setGeometry(RettangoloTwip(120, 5280, 2175, 375));
+
+    label2_[0] = nome;
+    label2_[1] = data;
+    for (int i = 0; i < 2; ++i) {
+        label2_[i]->setObjectName(QStringLiteral("Label2"));
+        label2_[i]->setProperty("Index", i);
+    }
+
+    command1_ =
+        new PulsanteFigura(QStringLiteral("Avvio"), QStringLiteral(":/immagini/sveglia.svg"), this);
+    command1_->setObjectName(QStringLiteral("Command1"));
+    command1_->setFont(Grassetto(Carattere, 24));
+    command1_->setGeometry(RettangoloTwip(2520, 4800, 3495, 1215));
+    connect(command1_, &QPushButton::clicked, this, &FormAvvio::Command1_Click);
+
+    // Form_Load: the program's scaler is now this screen's.
+    CaricaRidimensiona();
+}
+
+QLabel* FormAvvio::Label2(int indice) const {
+    return indice == 0 || indice == 1 ? label2_[indice] : nullptr;
+}
+
+void FormAvvio::Form_Activate() {
+    RiempiSchermo(*this);
+    DipingiSfondo(*this, ColoreQt(ColoreCasuale(contesto_.Casuale)));
+}
+
+void FormAvvio::Command1_Click() {
+    navigazione_.ApriMenuDaAvvio();
+}

@@ -1,0 +1,106 @@
+#include "shell/FormMenu.h"
+
+#include "feedback/ColoreQt.h"
+#include "feedback/Colori.h"
+#include "layout/PulsanteFigura.h"
+#include "layout/Schermo.h"
+#include "layout/Twip.h"
+#include "shell/Contesto.h"
+#include "shell/Navigazione.h"
+#include "shell/RegoleMenu.h"
+
+#include <QCheckBox>
+#include <QLabel>
+
+namespace {
+
+constexpr int LarghezzaBottone = 2300;
+constexpr int AltezzaBottone = 1000;
+
+const QString FiguraClic = QStringLiteral(":/immagini/orologio.svg");
+const QString FiguraFrecce = QStringLiteral(":/immagini/digitale.svg");
+
+QFont ArialGrassetto() {
+    QFont f(QStringLiteral("Arial"), 12);
+    f.setBold(true);
+    return f;
+}
+
+} // namespace
+
+FormMenu::FormMenu(Contesto& contesto, Navigazione& navigazione, QWidget* parent)
+    : SchermoScalato(navigazione.Ridimensiona, parent), contesto_(contesto),
+      navigazione_(navigazione) {
+    setObjectName(QStringLiteral("FormMenu"));
+    resize(Tw(10095), Tw(7335));
+    setFont(ArialGrassetto());
+
+    const auto bottone = [this](const char* nome, const QString& testo, const QString& figura,
+                                int sinistra, int alto) {
+        auto* b = new PulsanteFigura(testo, figura, this);
+        b->setObjectName(QLatin1String(nome));
+        b->setGeometry(RettangoloTwip(sinistra, alto, LarghezzaBottone, AltezzaBottone));
+        return b;
+    };
+    const auto etichetta = [this](const char* nome, const QString& testo, int sinistra) {
+        auto* l = new QLabel(testo, this);
+        l->setObjectName(QLatin1String(nome));
+        l->setAlignment(Qt::AlignCenter);
+        l->setGeometry(RettangoloTwip(sinistra, 120, 3015, 375));
+    };
+
+    etichetta("Label1", QStringLiteral("dodici ore"), 1200);
+    etichetta("Label2", QStringLiteral("ventiquattro ore"), 5880);
+    for (const BottoneEsercizio& e : BottoniEsercizio) {
+        auto* b = bottone(e.Nome, QString::fromUtf8(e.Didascalia),
+                          e.Frecce ? FiguraFrecce : FiguraClic, e.Left, e.Top);
+        connect(b, &QPushButton::clicked, this, [this, &e] { Esercizio_Click(e); });
+    }
+
+    check1_ = new QCheckBox(QStringLiteral("Suoni attivati"), this);
+    check1_->setObjectName(QStringLiteral("Check1"));
+    check1_->setGeometry(RettangoloTwip(360, 6240, 1935, 375));
+    connect(check1_, &QCheckBox::toggled, this, &FormMenu::Check1_Click);
+
+    connect(bottone("Command13", QStringLiteral("Imposta voce"), {}, 2640, 6000),
+            &QPushButton::clicked, this, &FormMenu::Command13_Click);
+    connect(bottone("Command8", QStringLiteral("Informazioni"),
+                    QStringLiteral(":/immagini/domanda.svg"), 5040, 6000),
+            &QPushButton::clicked, this, &FormMenu::Command8_Click);
+    connect(bottone("Command1", QStringLiteral("Esci"), QStringLiteral(":/immagini/stop.svg"), 7440,
+                    6000),
+            &QPushButton::clicked, this, &FormMenu::Command1_Click);
+
+    // Form_Load: the program's scaler is now this screen's.
+    CaricaRidimensiona();
+}
+
+void FormMenu::Form_Activate() {
+    RiempiSchermo(*this);
+    check1_->setChecked(contesto_.SuoniAttivati == -1);
+    const QColor sfondo = ColoreQt(ColoreCasuale(contesto_.Casuale));
+    DipingiSfondo(*this, sfondo);
+    DipingiSfondo(*check1_, sfondo);
+}
+
+void FormMenu::Check1_Click() {
+    // Not saved: every start begins with sounds on.
+    contesto_.SuoniAttivati = check1_->isChecked() ? -1 : 0;
+}
+
+void FormMenu::Esercizio_Click(const BottoneEsercizio& bottone) {
+    navigazione_.ApriEsercizio(bottone);
+}
+
+void FormMenu::Command13_Click() {
+    navigazione_.ApriImposta();
+}
+
+void FormMenu::Command8_Click() {
+    MostraInformazioni(contesto_.Dialoghi);
+}
+
+void FormMenu::Command1_Click() {
+    if (ChiediUscita(contesto_))
+        navigazione_.Esci();
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "layout/SchermoScalato.h"
+
+class Navigazione;
+class QCheckBox;
+struct BottoneEsercizio;
+struct Contesto;
+
+// The main menu: twenty exercise buttons in a 12-hour and a 24-hour group,
+// "Imposta voce", "Informazioni", "Esci" and the "Suoni attivati" switch.
+// Scaled to the display, in a new random colour each time it is activated.
+class FormMenu : public SchermoScalato {
+    Q_OBJECT
+public:
+    FormMenu(Contesto& contesto, Navigazione& navigazione, QWidget* parent = nullptr);
+
+    QCheckBox* Check1() const { return check1_; }
+
+protected:
+    void Form_Activate() override;
+
+private:
+    void Check1_Click();
+    void Esercizio_Click(const BottoneEsercizio& bottone);
+    void Command13_Click();
+    void Command8_Click();
+    void Command1_Click();
+
+    Contesto& contesto_;
+    Navigazione& navigazione_;
+    QCheckBox* check1_ = nullptr;
+};

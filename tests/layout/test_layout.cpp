@@ -122,6 +122,13 @@ private slots:
         SchermoDiProva p;
         const auto progetto = p.Geometrie();
         const qreal corpo = p.etichetta->font().pointSizeF();
+        // Controls whose Tag limits what is scaled, all designed at (10, 20, 30, 40).
+        QList<QWidget*> conTag;
+        for (const char* tag : {"Pulsante", "@", "@WH"}) {
+            conTag << new QWidget(&p.schermo);
+            conTag.last()->setGeometry(10, 20, 30, 40);
+            conTag.last()->setProperty("Tag", QString::fromLatin1(tag));
+        }
         p.schermo.show(); // hidden controls get no resize event to watch
         QVERIFY(QTest::qWaitForWindowExposed(&p.schermo));
         p.sonda->disegnoDuranteScala = false;
@@ -134,6 +141,9 @@ private slots:
         for (int i = 0; i < progetto.size(); ++i)
             QCOMPARE(p.Geometrie()[i], Per(progetto[i], 2, 2));
         QCOMPARE(p.etichetta->font().pointSizeF(), corpo);
+        QCOMPARE(conTag[0]->geometry(), QRect(20, 40, 60, 80)); // a word without "@": all
+        QCOMPARE(conTag[1]->geometry(), QRect(10, 20, 30, 40)); // "@" alone: nothing
+        QCOMPARE(conTag[2]->geometry(), QRect(10, 20, 60, 80)); // "@WH": grows in place
         // Painting was held off while the controls moved, and is back on.
         QVERIFY(p.sonda->ridimensionamenti > 0);
         QVERIFY(!p.sonda->disegnoDuranteScala);
@@ -171,32 +181,6 @@ private slots:
         p.schermo.setWindowState(Qt::WindowNoState);
         scaler.ResizeControls();
         QCOMPARE(p.Geometrie()[0], Per(progetto[0], 2, 2));
-    }
-
-    void tagDelControllo_data() {
-        QTest::addColumn<QString>("tag");
-        QTest::addColumn<QRect>("atteso"); // designed at (10, 20, 30, 40), screen doubled
-
-        QTest::newRow("senza tag: tutto") << "" << QRect(20, 40, 60, 80);
-        QTest::newRow("parola senza @: tutto") << "Pulsante" << QRect(20, 40, 60, 80);
-        QTest::newRow("@ da solo: fermo") << "@" << QRect(10, 20, 30, 40);
-        QTest::newRow("@WH: cresce sul posto") << "@WH" << QRect(10, 20, 60, 80);
-        QTest::newRow("@LT: si sposta e basta") << "@LT" << QRect(20, 40, 30, 40);
-    }
-    void tagDelControllo() {
-        QFETCH(QString, tag);
-        QFETCH(QRect, atteso);
-        QWidget schermo;
-        schermo.resize(300, 200);
-        auto* controllo = new QPushButton(&schermo);
-        controllo->setGeometry(10, 20, 30, 40);
-        controllo->setProperty("Tag", tag);
-        clsResize scaler;
-        scaler.SetSourceForm(&schermo);
-        scaler.ReInitialise();
-        schermo.resize(600, 400);
-        scaler.ResizeControls();
-        QCOMPARE(controllo->geometry(), atteso);
     }
 
     void lineaScalaEntrambiGliEstremi() {

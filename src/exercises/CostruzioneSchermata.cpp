@@ -144,7 +144,7 @@ void SchermataEsercizio::CostruisciControlli(MotoreVoce& motore) {
     }
 }
 
-// Horizontal bars stepping by one: the left arrow steps down, the right up.
+// Horizontal bars stepping by one: the left arrow steps back, the right on.
 // The value changes only when the thumb is let go, not while it is dragged,
 // so dragging to an end wraps once.
 void SchermataEsercizio::CostruisciBarre() {
@@ -158,6 +158,9 @@ void SchermataEsercizio::CostruisciBarre() {
         b->setPageStep(1);
         b->setValue(0);
         b->setTracking(false);
+        // A scroll bar's keys and wheel run backwards by default; here the
+        // right arrow key, like the right arrow button, moves the time on.
+        b->setInvertedControls(false);
         b->setFocusPolicy(Qt::StrongFocus);
         b->setAccessibleName(nomeAccessibile);
         return b;

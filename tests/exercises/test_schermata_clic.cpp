@@ -1,7 +1,7 @@
 #include "BancoEsercizio.h"
+#include "exercises/Figure.h"
 #include "exercises/Linea.h"
 
-#include <QFile>
 #include <QSignalSpy>
 
 namespace {
@@ -345,9 +345,8 @@ private slots:
             const QIcon figura = b.Trova<QAbstractButton>(nome)->icon();
             QVERIFY2(!figura.pixmap(32, 32).isNull(), nome);
         }
-        for (const char* nome : {"piatto", "faccia_si", "faccia_no", "manina"})
-            QVERIFY2(QFile::exists(QStringLiteral(":/immagini/%1.svg").arg(QLatin1String(nome))),
-                     nome);
+        for (const char* nome : {"Image1", "ComandoIconaSi", "ComandoIconaNo"})
+            QVERIFY2(b.Trova<ImmagineSvg>(nome)->Caricata(), nome);
         QVERIFY(b.Trova<QAbstractButton>("Command2")->cursor().shape() == Qt::BitmapCursor);
     }
 };

@@ -1,5 +1,6 @@
 #include "BancoEsercizio.h"
 
+#include <QApplication>
 #include <QStyleOptionSlider>
 
 namespace {
@@ -408,6 +409,30 @@ private slots:
         b.Barra("vScroll1")->setValue(7);
         QCOMPARE(Tratti(*b.Dial()), QStringList{LancettaRossa(210)});
         QCOMPARE(b.prova.casuale.Rimasti(), 0);
+    }
+
+    // The keyboard alone plays the screen: Tab runs through the bars and the
+    // enabled buttons, the arrow keys set the time, Space confirms.
+    void tastiera() {
+        BancoEsercizio b(Schermata::Ruota8, 12, AlleTre(Schermata::Ruota8, 12));
+        b.Apri();
+        b.schermata->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(b.schermata.get()));
+        b.Barra("vScroll1")->setFocus();
+        QStringList giro{QApplication::focusWidget()->objectName()};
+        for (int i = 0; i < 5; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            giro << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(giro, (QStringList{"vScroll1", "vScroll2", "Command1", "Command2", "Command7",
+                                    "vScroll1"}));
+
+        QTest::keyClick(b.Barra("vScroll1"), Qt::Key_Right);
+        QTest::keyClick(b.Barra("vScroll1"), Qt::Key_Right);
+        QCOMPARE(b.Text1(), QStringLiteral("3 : 00"));
+        b.prova.casuale.AggiungiEstrazione(0, 4);
+        QTest::keyClick(b.Trova<QAbstractButton>("Command1"), Qt::Key_Space);
+        QCOMPARE(b.Etichetta("EtichettaEsatti"), QStringLiteral("1"));
     }
 
     // "riascolta" on an arrow screen says the question again and nothing else.

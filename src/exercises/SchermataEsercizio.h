@@ -76,7 +76,7 @@ private:
     qint16 quantiEsatti_ = 0;
     qint16 quantiErrati_ = 0;
     int faseLancetta_ = 0;
-    float piGreco_;
+    float piGreco_; // set again on activation, before any hand is drawn
     bool attivata_ = false;
     int profondita_ = 0; // nesting of the bars' change handlers
 

@@ -153,28 +153,6 @@ private slots:
         }
     }
 
-    // Each phase judges its own hand: the other hand's target is wrong.
-    void fasiDistinte_data() {
-        QTest::addColumn<Schermata>("schermata");
-        QTest::addColumn<int>("fase");
-        QTest::addColumn<int>("indice");
-        QTest::newRow("blue target while red is to place") << Schermata::Ruota5 << 0 << 12;
-        QTest::newRow("red target while blue is to place") << Schermata::Ruota5 << 1 << 1;
-        QTest::newRow("in-between target for the blue hand") << Schermata::Ruota9 << 1 << 11;
-        QTest::newRow("the 3 for half past three") << Schermata::Ruota3 << 0 << 6;
-        QTest::newRow("one-hand screen ignores the phase") << Schermata::Ruota3 << 1 << 6;
-    }
-    void fasiDistinte() {
-        QFETCH(Schermata, schermata);
-        QFETCH(int, fase);
-        QFETCH(int, indice);
-        // half past twelve (frmRuota5), 25 past 3 (frmRuota9), half past three (frmRuota3)
-        const Domanda d = schermata == Schermata::Ruota9   ? Chiesta(3, 0, 0, 25)
-                          : schermata == Schermata::Ruota3 ? Chiesta(0, 7, 0, 0)
-                                                           : Chiesta(0, 1, 0, 0);
-        QCOMPARE(GiudicaClic(Riga(schermata), d, fase, indice).tipo, EsitoClic::Tipo::Sbagliato);
-    }
-
     // Every question a click screen can ask has exactly one right target per
     // hand, and that target is on the screen's dial.
     void unBersaglioPerLancetta_data() {
@@ -213,7 +191,9 @@ private slots:
         }
     }
 
-    // "Conferma" on the arrow screens, with the bars as set.
+    // "Conferma": the cases the screens' own tests do not reach (the plain
+    // question variables, and the other reading that must still match the
+    // minutes).
     void conferma_data() {
         QTest::addColumn<Schermata>("schermata");
         QTest::addColumn<int>("modoOre");
@@ -226,34 +206,10 @@ private slots:
         QTest::addColumn<int>("barraMinuti");
         QTest::addColumn<bool>("giusto");
         using S = Schermata;
-        // whole hours: the hour compared exactly
-        QTest::newRow("13 answers 13, 24h")
-            << S::Ruota2 << 24 << 13 << 0 << 0 << 0 << 0 << 13 << 0 << true;
-        QTest::newRow("1 does not answer 13, 24h")
-            << S::Ruota2 << 24 << 13 << 0 << 0 << 0 << 0 << 1 << 0 << false;
-        QTest::newRow("fresh bar 0 does not answer 12")
-            << S::Ruota2 << 12 << 12 << 0 << 0 << 0 << 0 << 0 << 0 << false;
-        QTest::newRow("12 answers 12")
-            << S::Ruota2 << 12 << 12 << 0 << 0 << 0 << 0 << 12 << 0 << true;
-        // half hours: half past ModoOre is asked as 1
-        QTest::newRow("12 : 30 answers 1, 12h")
-            << S::Ruota4 << 12 << 0 << 1 << 0 << 0 << 0 << 12 << 1 << true;
-        QTest::newRow("fresh 0 : 30 answers 1")
-            << S::Ruota6 << 12 << 0 << 1 << 0 << 0 << 0 << 0 << 1 << true;
         QTest::newRow("1 : 00 does not answer 1")
             << S::Ruota4 << 12 << 0 << 1 << 0 << 0 << 0 << 1 << 0 << false;
-        QTest::newRow("24 : 30 answers 1, 24h")
-            << S::Ruota4 << 24 << 0 << 1 << 0 << 0 << 0 << 24 << 1 << true;
-        QTest::newRow("12 : 30 does not answer 24 : 30 said alone")
-            << S::Ruota4 << 24 << 0 << 1 << 0 << 0 << 0 << 12 << 1 << false;
-        QTest::newRow("12 : 30 answers 24 : 30 said to the one")
-            << S::Ruota4 << 24 << 0 << 1 << 0 << 0 << 12 << 12 << 1 << true;
-        QTest::newRow("24 : 30 answers 12 : 30 said to the one")
-            << S::Ruota6 << 24 << 0 << 25 << 0 << 0 << 24 << 24 << 1 << true;
         QTest::newRow("the other reading still wants the half hour")
             << S::Ruota6 << 24 << 0 << 25 << 0 << 0 << 24 << 24 << 0 << false;
-        QTest::newRow("24 : 30 does not answer 12 : 30 said alone")
-            << S::Ruota6 << 24 << 0 << 25 << 0 << 0 << 0 << 24 << 1 << false;
         QTest::newRow("24 : 00 answers 48")
             << S::Ruota4 << 24 << 0 << 48 << 0 << 0 << 0 << 24 << 0 << true;
         QTest::newRow("12 : 00 does not answer 48")
@@ -262,32 +218,12 @@ private slots:
             << S::Ruota6 << 12 << 0 << 7 << 0 << 0 << 0 << 3 << 1 << true;
         QTest::newRow("3 : 00 does not answer 7")
             << S::Ruota6 << 12 << 0 << 7 << 0 << 0 << 0 << 3 << 0 << false;
-        // quarters
-        QTest::newRow("12 : 45 answers 12 : 45")
-            << S::Ruota8 << 24 << 12 << 0 << 3 << 0 << 24 << 12 << 3 << true;
-        QTest::newRow("24 : 45 answers 12 : 45 said to the one")
-            << S::Ruota8 << 24 << 12 << 0 << 3 << 0 << 24 << 24 << 3 << true;
-        QTest::newRow("12 : 45 answers 24 : 45 said to the one")
-            << S::Ruota8 << 24 << 24 << 0 << 3 << 0 << 12 << 12 << 3 << true;
         QTest::newRow("the other reading still wants the quarter")
             << S::Ruota8 << 24 << 12 << 0 << 3 << 0 << 24 << 24 << 2 << false;
-        QTest::newRow("11 : 45 does not answer 23 : 45")
-            << S::Ruota8 << 24 << 23 << 0 << 3 << 0 << 0 << 11 << 3 << false;
-        QTest::newRow("3 : 15 answers 3 : 15")
-            << S::Ruota8 << 12 << 3 << 0 << 1 << 0 << 0 << 3 << 1 << true;
-        // five minutes: the bar counts steps of 5
-        QTest::newRow("12 : 50 answers 12 : 50")
-            << S::Ruota10 << 24 << 12 << 0 << 0 << 50 << 24 << 12 << 10 << true;
-        QTest::newRow("24 : 50 answers 12 : 50 said to the one")
-            << S::Ruota10 << 24 << 12 << 0 << 0 << 50 << 24 << 24 << 10 << true;
         QTest::newRow("24 : 20 does not answer 12 : 20")
             << S::Ruota10 << 24 << 12 << 0 << 0 << 20 << 0 << 24 << 4 << false;
-        QTest::newRow("11 : 55 answers 11 : 55")
-            << S::Ruota10 << 12 << 11 << 0 << 0 << 55 << 0 << 11 << 11 << true;
         QTest::newRow("12 : 55 does not answer 11 : 55")
             << S::Ruota10 << 12 << 11 << 0 << 0 << 55 << 0 << 12 << 11 << false;
-        QTest::newRow("3 : 00 answers 3 : 00")
-            << S::Ruota10 << 12 << 3 << 0 << 0 << 0 << 0 << 3 << 0 << true;
     }
     void conferma() {
         QFETCH(Schermata, schermata);

@@ -1,0 +1,139 @@
+#include "speech/LavoratoreVoce.h"
+
+#include "speech/RegistroVoce.h"
+#include "speech/SessioneEspeak.h"
+#include "speech/Sonorita.h"
+
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// How often the output is fed and the mouth's opening measured.
+constexpr int BattitoMillisecondi = 20;
+// The stretch of sound the opening is measured on.
+constexpr int FinestraMillisecondi = 30;
+} // namespace
+
+LavoratoreVoce::LavoratoreVoce(QString cartellaDati, FabbricaUscita fabbrica,
+                               const std::atomic<int>& generazione,
+                               std::promise<QList<VoceItaliana>> voci)
+    : cartellaDati_(std::move(cartellaDati)), fabbrica_(std::move(fabbrica)),
+      generazione_(generazione), promessaVoci_(std::move(voci)) {}
+
+LavoratoreVoce::~LavoratoreVoce() = default;
+
+void LavoratoreVoce::Avvia() {
+    sessione_ = std::make_unique<SessioneEspeak>(cartellaDati_);
+    QList<VoceItaliana> voci = sessione_->VociDisponibili();
+    campioniAlSecondo_ = voci.isEmpty() ? 0 : sessione_->CampioniAlSecondo();
+    if (campioniAlSecondo_ == 0) {
+        // Nothing to say with: let another engine have the synthesizer.
+        sessione_.reset();
+    } else {
+        uscita_ = fabbrica_();
+        uscita_->Prepara(campioniAlSecondo_);
+        battito_ = new QTimer(this);
+        battito_->setInterval(BattitoMillisecondi);
+        connect(battito_, &QTimer::timeout, this, &LavoratoreVoce::Alimenta);
+    }
+    promessaVoci_.set_value(std::move(voci));
+}
+
+void LavoratoreVoce::Chiudi() {
+    if (battito_)
+        battito_->stop();
+    if (uscita_)
+        uscita_->Ferma();
+    uscita_.reset();
+    sessione_.reset();
+}
+
+void LavoratoreVoce::ScegliVoce(const QString& nomeSintetizzatore) {
+    voce_ = nomeSintetizzatore;
+}
+
+void LavoratoreVoce::ImpostaVelocita(ParametriVelocita parametri) {
+    velocita_ = parametri;
+}
+
+bool LavoratoreVoce::Aggiornato() {
+    const int generazione = generazione_.load();
+    if (generazione == generazioneAttiva_)
+        return true;
+    // A stop came: silence now and forget everything older.
+    generazioneAttiva_ = generazione;
+    if (attivo_)
+        Termina();
+    return false;
+}
+
+void LavoratoreVoce::Parla(const QString& testo, int generazione) {
+    if (!sessione_)
+        return;
+    Aggiornato();
+    if (generazione != generazioneAttiva_)
+        return; // spoken before a stop that has since come
+    if (!sessione_->ScegliVoce(voce_)) {
+        // The voice was checked when listed; if it has gone since, the plain
+        // Italian voice speaks rather than nothing.
+        qCWarning(registroVoce) << "voice" << voce_ << "no longer available";
+        sessione_->ScegliVoce(QStringLiteral("it"));
+    }
+    sessione_->ImpostaVelocita(velocita_);
+
+    attivo_ = true;
+    sintetizzando_ = true;
+    sessione_->Sintetizza(testo, [this](const qint16* campioni, int quanti) {
+        if (generazione_.load() != generazioneAttiva_)
+            return false;
+        daConsegnare_.append(reinterpret_cast<const char*>(campioni),
+                             qsizetype(quanti) * qsizetype(sizeof(qint16)));
+        // The first piece goes out now, not at the next tick.
+        Alimenta();
+        return true;
+    });
+    sintetizzando_ = false;
+    if (attivo_)
+        Alimenta();
+    if (attivo_ && !battito_->isActive())
+        battito_->start();
+}
+
+void LavoratoreVoce::Alimenta() {
+    if (!uscita_ || !Aggiornato() || !attivo_)
+        return;
+    if (!daConsegnare_.isEmpty()) {
+        const qint64 presi = uscita_->Scrivi(daConsegnare_.constData(), daConsegnare_.size());
+        consegnato_.append(daConsegnare_.constData(), presi);
+        daConsegnare_.remove(0, presi);
+    }
+    const qint64 sentiti = std::min<qint64>(uscita_->Suonati(), consegnato_.size());
+    if (!sintetizzando_ && daConsegnare_.isEmpty() && sentiti >= consegnato_.size()) {
+        Termina();
+        return;
+    }
+    // The opening follows the sound being heard now.
+    const qsizetype finestra = qsizetype(campioniAlSecondo_) * FinestraMillisecondi / 1000;
+    const qsizetype inizio = sentiti / qsizetype(sizeof(qint16));
+    const qsizetype quanti =
+        std::min(finestra, consegnato_.size() / qsizetype(sizeof(qint16)) - inizio);
+    const float livello =
+        Sonorita(reinterpret_cast<const qint16*>(consegnato_.constData()) + inizio, quanti);
+    if (std::abs(livello - ultimoLivello_) >= 0.02f) {
+        ultimoLivello_ = livello;
+        emit Livello(livello);
+    }
+}
+
+void LavoratoreVoce::Termina() {
+    attivo_ = false;
+    if (battito_)
+        battito_->stop();
+    uscita_->Ferma();
+    daConsegnare_.clear();
+    consegnato_.clear();
+    ultimoLivello_ = 0.0f;
+    emit Livello(0.0f);
+    emit Silenzio();
+}

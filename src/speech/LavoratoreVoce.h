@@ -1,0 +1,76 @@
+#pragma once
+
+#include "speech/ElencoVoci.h"
+#include "speech/UscitaAudio.h"
+#include "speech/VelocitaVoce.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include <atomic>
+#include <functional>
+#include <future>
+#include <memory>
+
+class QTimer;
+class SessioneEspeak;
+
+using FabbricaUscita = std::function<std::unique_ptr<UscitaAudio>()>;
+
+// The speech engine's worker: it lives on the engine's own thread and is the
+// only code that calls the synthesizer. Texts are synthesized as their turn
+// comes (the thread's event queue is the speech queue) and the sound goes
+// into a queue that is fed to the output as fast as it takes it.
+//
+// Stopping goes through `generazione`, which the user-interface thread bumps
+// without waiting: texts and sound of an older generation are thrown away,
+// and a synthesis in progress is abandoned at its next piece of sound.
+class LavoratoreVoce : public QObject {
+    Q_OBJECT
+public:
+    LavoratoreVoce(QString cartellaDati, FabbricaUscita fabbrica,
+                   const std::atomic<int>& generazione, std::promise<QList<VoceItaliana>> voci);
+    ~LavoratoreVoce() override;
+
+    // Starts the synthesizer and the output and publishes the voice list.
+    void Avvia();
+    // Releases the synthesizer and the output, on the worker thread.
+    void Chiudi();
+
+    void ScegliVoce(const QString& nomeSintetizzatore);
+    void ImpostaVelocita(ParametriVelocita parametri);
+    void Parla(const QString& testo, int generazione);
+    // Acts on a stop at once instead of at the next tick.
+    void Controlla() { Alimenta(); }
+
+signals:
+    void Livello(float livello);
+    // Everything queued has been heard (or thrown away by a stop).
+    void Silenzio();
+
+private:
+    bool Aggiornato();
+    void Alimenta();
+    void Termina();
+
+    QString cartellaDati_;
+    FabbricaUscita fabbrica_;
+    const std::atomic<int>& generazione_;
+    std::promise<QList<VoceItaliana>> promessaVoci_;
+
+    std::unique_ptr<SessioneEspeak> sessione_;
+    std::unique_ptr<UscitaAudio> uscita_;
+    QTimer* battito_ = nullptr;
+    int campioniAlSecondo_ = 0;
+
+    QString voce_ = QStringLiteral("it");
+    ParametriVelocita velocita_ = ParametriDiVelocita(VelocitaPredefinita);
+
+    int generazioneAttiva_ = 0;
+    bool attivo_ = false; // something is queued, synthesizing or sounding
+    bool sintetizzando_ = false;
+    QByteArray daConsegnare_; // synthesized, not yet taken by the output
+    QByteArray consegnato_;   // taken by the output since it last fell silent
+    float ultimoLivello_ = 0.0f;
+};

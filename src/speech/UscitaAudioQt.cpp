@@ -1,0 +1,125 @@
+#include "speech/UscitaAudioQt.h"
+
+#include "speech/RegistroVoce.h"
+
+#include <QAudioSink>
+#include <QMediaDevices>
+#include <algorithm>
+
+namespace {
+// The sink's buffer: short, so the mouth follows what is heard closely and a
+// stop leaves little behind; synthesis is far faster than playback.
+constexpr int BufferMillisecondi = 150;
+// A sink that holds sound but has not moved for this long is given up on.
+constexpr int BloccoMillisecondi = 1500;
+} // namespace
+
+UscitaAudioQt::UscitaAudioQt() = default;
+
+UscitaAudioQt::~UscitaAudioQt() {
+    Ferma();
+}
+
+void UscitaAudioQt::Prepara(int campioniAlSecondo) {
+    formato_.setSampleRate(campioniAlSecondo);
+    formato_.setChannelCount(1);
+    formato_.setSampleFormat(QAudioFormat::Int16);
+    dispositivo_ = QMediaDevices::defaultAudioOutput();
+    if (dispositivo_.isNull() || !dispositivo_.isFormatSupported(formato_)) {
+        qCInfo(registroVoce, "no audio output for speech: speaking silently");
+        muta_ = true;
+    }
+}
+
+bool UscitaAudioQt::Apri() {
+    sink_ = std::make_unique<QAudioSink>(dispositivo_, formato_);
+    sink_->setBufferSize(formato_.bytesForDuration(BufferMillisecondi * 1000));
+    flusso_ = sink_->start();
+    if (flusso_ == nullptr || sink_->error() != QAudio::NoError) {
+        qCInfo(registroVoce, "audio output failed to open: speaking silently");
+        DiventaMuta();
+        return false;
+    }
+    ultimaPosizione_ = -1;
+    return true;
+}
+
+void UscitaAudioQt::DiventaMuta() {
+    // What the sink still held counts as heard from now on.
+    const qint64 sentiti = sink_ ? scritti_ : 0;
+    if (sink_)
+        sink_->stop();
+    sink_.reset();
+    flusso_ = nullptr;
+    muta_ = true;
+    base_ = sentiti;
+    orologio_.start();
+}
+
+qint64 UscitaAudioQt::Scrivi(const char* dati, qint64 byte) {
+    if (byte <= 0)
+        return 0;
+    if (!muta_ && !sink_)
+        Apri();
+    if (muta_) {
+        // After a pause the clock starts again from what has been heard.
+        if (SuonatiSenzaSuono() >= scritti_) {
+            base_ = scritti_;
+            orologio_.start();
+        }
+        scritti_ += byte;
+        return byte;
+    }
+    const qint64 spazio = std::min<qint64>(byte, sink_->bytesFree());
+    const qint64 presi = spazio > 0 ? flusso_->write(dati, spazio) : 0;
+    if (presi < 0) {
+        DiventaMuta();
+        return 0;
+    }
+    scritti_ += presi;
+    return presi;
+}
+
+qint64 UscitaAudioQt::SuonatiSenzaSuono() {
+    if (!orologio_.isValid())
+        return scritti_;
+    const qint64 trascorsi = formato_.bytesForDuration(orologio_.nsecsElapsed() / 1000);
+    return std::min(scritti_, base_ + trascorsi);
+}
+
+qint64 UscitaAudioQt::Suonati() {
+    if (muta_)
+        return SuonatiSenzaSuono();
+    if (!sink_)
+        return scritti_;
+    if (sink_->state() == QAudio::StoppedState && sink_->error() != QAudio::NoError) {
+        qCInfo(registroVoce, "audio output stopped with an error: speaking silently");
+        DiventaMuta();
+        return SuonatiSenzaSuono();
+    }
+    if (sink_->state() == QAudio::IdleState)
+        return scritti_; // the sink ran dry: everything has been played
+    // Written minus what still waits in the sink's buffer.
+    const qint64 inAttesa = std::max<qint64>(0, sink_->bufferSize() - sink_->bytesFree());
+    const qint64 posizione = std::clamp<qint64>(scritti_ - inAttesa, 0, scritti_);
+    if (posizione != ultimaPosizione_) {
+        ultimaPosizione_ = posizione;
+        fermoDa_.start();
+    } else if (fermoDa_.hasExpired(BloccoMillisecondi)) {
+        qCInfo(registroVoce, "audio output stuck: speaking silently");
+        DiventaMuta();
+        return SuonatiSenzaSuono();
+    }
+    return posizione;
+}
+
+void UscitaAudioQt::Ferma() {
+    if (sink_) {
+        sink_->stop();
+        sink_.reset();
+        flusso_ = nullptr;
+    }
+    scritti_ = 0;
+    base_ = 0;
+    orologio_.invalidate();
+}

@@ -23,10 +23,12 @@ inline void RiempiSchermo(QWidget& finestra) {
 }
 
 // Paints a control's background in `colore` (a screen, or a check box that
-// must not show as a patch on it).
+// must not show as a patch on it). Buttons, check boxes among them, fill
+// their background from the Button role rather than Window.
 inline void DipingiSfondo(QWidget& controllo, const QColor& colore) {
     QPalette tavolozza = controllo.palette();
     tavolozza.setColor(QPalette::Window, colore);
+    tavolozza.setColor(controllo.backgroundRole(), colore);
     controllo.setPalette(tavolozza);
     controllo.setAutoFillBackground(true);
 }

@@ -60,6 +60,11 @@ QColor ColoreTabella(int voce) {
     return QColor(c.rosso, c.verde, c.blu);
 }
 
+// The colour a control shows at the middle of its right edge, away from text.
+QColor Dipinto(QWidget& controllo) {
+    return controllo.grab().toImage().pixelColor(controllo.width() - 2, controllo.height() / 2);
+}
+
 QRect AreaDisplay() {
     return QGuiApplication::primaryScreen()->availableGeometry();
 }
@@ -108,7 +113,7 @@ private slots:
         auto* avvio = prog.Caricato<FormAvvio>();
         QVERIFY(avvio && avvio->isVisible());
         QCOMPARE(avvio->frameGeometry(), AreaDisplay());
-        QCOMPARE(avvio->palette().color(QPalette::Window), ColoreTabella(12));
+        QCOMPARE(Dipinto(*avvio), ColoreTabella(12));
         QCOMPARE(avvio->Label2(0)->text(), QStringLiteral("Ertavino"));
         QCOMPARE(avvio->Label2(1)->text(), QStringLiteral("04  maggio 2003"));
         // The name's typeface really resolves, to Comic Sans MS or its stand-in.
@@ -128,8 +133,9 @@ private slots:
         Scaricamenti();
         QVERIFY(!vecchio);
         QCOMPARE(menu->frameGeometry(), AreaDisplay());
-        QCOMPARE(menu->palette().color(QPalette::Window), ColoreTabella(3));
-        QCOMPARE(menu->Check1()->palette().color(QPalette::Window), ColoreTabella(3));
+        // The check box shows no patch: its own edge is drawn in the menu's colour.
+        QCOMPARE(Dipinto(*menu), ColoreTabella(3));
+        QCOMPARE(Dipinto(*menu->Check1()), ColoreTabella(3));
         QCOMPARE(prog.nav.Ridimensiona->SourceForm(), menu);
         QCOMPARE(prog.p.casuale.Rimasti(), 0);
     }

@@ -6,12 +6,13 @@
 #include "shell/Contesto.h"
 #include "shell/Impostazioni.h"
 #include "shell/IstanzaUnica.h"
+#include "shell/Navigazione.h"
+#include "speech/MotoreEspeak.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
-#include <QWidget>
 
 bool Avvio(Contesto& contesto, IstanzaUnica& istanza) {
     if (!istanza.Acquisisci()) {
@@ -50,9 +51,13 @@ int Main(int argc, char** argv) {
     if (!Avvio(contesto, istanza))
         return 0;
 
-    // Stands in for the start screen until the screens are built.
-    QWidget finestra;
-    finestra.setWindowTitle(Impostazioni::TitoloProgramma);
-    finestra.show();
+    // The one speech engine of the run, shared by every talking screen; it
+    // outlives the screens, which are deleted with the screen flow.
+    MotoreEspeak motore;
+    Navigazione navigazione(contesto, motore);
+    // "Esci" answered Yes: the run ends at once, no screen is closed through
+    // its own handlers and no further event is handled.
+    QObject::connect(&navigazione, &Navigazione::Fine, &app, [] { QCoreApplication::exit(0); });
+    navigazione.MostraAvvio();
     return app.exec();
 }

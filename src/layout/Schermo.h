@@ -32,3 +32,12 @@ inline void DipingiSfondo(QWidget& controllo, const QColor& colore) {
     controllo.setPalette(tavolozza);
     controllo.setAutoFillBackground(true);
 }
+
+// A font as the screens are designed with it: family, points (fractions
+// allowed, 99.75 or 14.25) and weight.
+inline QFont CarattereDisegno(const QString& famiglia, qreal punti, bool grassetto) {
+    QFont carattere(famiglia);
+    carattere.setPointSizeF(punti);
+    carattere.setBold(grassetto);
+    return carattere;
+}

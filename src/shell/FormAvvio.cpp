@@ -16,13 +16,6 @@ const QString Carattere = QStringLiteral("Comic Sans MS");
 // Debian ships no Comic Sans MS; its free look-alike stands in for it.
 const QString CarattereSostituto = QStringLiteral("Comic Neue");
 
-QFont Grassetto(const QString& famiglia, qreal punti) {
-    QFont f(famiglia);
-    f.setPointSizeF(punti);
-    f.setBold(true);
-    return f;
-}
-
 } // namespace
 
 FormAvvio::FormAvvio(Contesto& contesto, Navigazione& navigazione, QWidget* parent)
@@ -33,14 +26,12 @@ FormAvvio::FormAvvio(Contesto& contesto, Navigazione& navigazione, QWidget* pare
     resize(Tw(9120), Tw(6750));
 
     auto* nome = new QLabel(QStringLiteral("Ertavino"), this);
-    nome->setFont(Grassetto(Carattere, 99.75));
+    nome->setFont(CarattereDisegno(Carattere, 99.75, true));
     nome->setAlignment(Qt::AlignCenter);
     nome->setGeometry(RettangoloTwip(240, 960, 8295, 3255));
 
     auto* data = new QLabel(QStringLiteral("04  maggio 2003"), this);
-    QFont piccolo(QStringLiteral("MS Sans Serif"));
-    piccolo.setPointSizeF(13.5);
-    data->setFont(piccolo);
+    data->setFont(CarattereDisegno(QStringLiteral("MS Sans Serif"), 13.5, false));
     data->setGeometry(RettangoloTwip(120, 5280, 2175, 375));
 
     label2_[0] = nome;
@@ -53,7 +44,7 @@ FormAvvio::FormAvvio(Contesto& contesto, Navigazione& navigazione, QWidget* pare
     command1_ =
         new PulsanteFigura(QStringLiteral("Avvio"), QStringLiteral(":/immagini/sveglia.svg"), this);
     command1_->setObjectName(QStringLiteral("Command1"));
-    command1_->setFont(Grassetto(Carattere, 24));
+    command1_->setFont(CarattereDisegno(Carattere, 24, true));
     command1_->setGeometry(RettangoloTwip(2520, 4800, 3495, 1215));
     connect(command1_, &QPushButton::clicked, this, &FormAvvio::Command1_Click);
 

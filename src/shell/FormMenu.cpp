@@ -20,12 +20,6 @@ constexpr int AltezzaBottone = 1000;
 const QString FiguraClic = QStringLiteral(":/immagini/orologio.svg");
 const QString FiguraFrecce = QStringLiteral(":/immagini/digitale.svg");
 
-QFont ArialGrassetto() {
-    QFont f(QStringLiteral("Arial"), 12);
-    f.setBold(true);
-    return f;
-}
-
 } // namespace
 
 FormMenu::FormMenu(Contesto& contesto, Navigazione& navigazione, QWidget* parent)
@@ -33,7 +27,7 @@ FormMenu::FormMenu(Contesto& contesto, Navigazione& navigazione, QWidget* parent
       navigazione_(navigazione) {
     setObjectName(QStringLiteral("FormMenu"));
     resize(Tw(10095), Tw(7335));
-    setFont(ArialGrassetto());
+    setFont(CarattereDisegno(QStringLiteral("Arial"), 12, true));
 
     const auto bottone = [this](const char* nome, const QString& testo, const QString& figura,
                                 int sinistra, int alto) {

@@ -23,13 +23,6 @@ QString TestoVelocita(int valore) {
     return QStringLiteral("Velocità = ") + QString::number(valore);
 }
 
-QFont Arial(qreal punti, bool grassetto) {
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(punti);
-    f.setBold(grassetto);
-    return f;
-}
-
 } // namespace
 
 FormImposta::FormImposta(Contesto& contesto, MotoreVoce& motore,
@@ -53,7 +46,7 @@ FormImposta::FormImposta(Contesto& contesto, MotoreVoce& motore,
 
     label1_ = new QLabel(QStringLiteral("Velocità"), this);
     label1_->setObjectName(QStringLiteral("Label1"));
-    label1_->setFont(Arial(14.25, false));
+    label1_->setFont(CarattereDisegno(QStringLiteral("Arial"), 14.25, false));
     label1_->setGeometry(RettangoloTwip(5040, 2400, 2415, 375));
 
     // A drop-down list keeps the height its font gives it; the scaler moves
@@ -67,7 +60,7 @@ FormImposta::FormImposta(Contesto& contesto, MotoreVoce& motore,
     bottoneEsci_ = new PulsanteFigura(QStringLiteral("conferma"),
                                       QStringLiteral(":/immagini/spunta.svg"), this);
     bottoneEsci_->setObjectName(QStringLiteral("BottoneEsci"));
-    bottoneEsci_->setFont(Arial(14.25, true));
+    bottoneEsci_->setFont(CarattereDisegno(QStringLiteral("Arial"), 14.25, true));
     bottoneEsci_->setGeometry(RettangoloTwip(5400, 4080, 1935, 1215));
     connect(bottoneEsci_, &QPushButton::clicked, this, &FormImposta::Conferma);
 

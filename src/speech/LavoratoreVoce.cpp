@@ -74,13 +74,22 @@ void LavoratoreVoce::Parla(const QString& testo, int generazione) {
     Aggiornato();
     if (generazione != generazioneAttiva_)
         return; // spoken before a stop that has since come
-    if (!sessione_->ScegliVoce(voce_)) {
-        // The voice was checked when listed; if it has gone since, the plain
-        // Italian voice speaks rather than nothing.
-        qCWarning(registroVoce) << "voice" << voce_ << "no longer available";
-        sessione_->ScegliVoce(QStringLiteral("it"));
+    // Loading a voice takes the synthesizer longer than starting a sentence:
+    // it is done only when the choice changed.
+    if (voce_ != voceApplicata_) {
+        if (!sessione_->ScegliVoce(voce_)) {
+            // The voice was checked when listed; if it has gone since, the
+            // plain Italian voice speaks rather than nothing.
+            qCWarning(registroVoce) << "voice" << voce_ << "no longer available";
+            sessione_->ScegliVoce(QStringLiteral("it"));
+        }
+        voceApplicata_ = voce_;
+        velocitaApplicata_.reset();
     }
-    sessione_->ImpostaVelocita(velocita_);
+    if (velocitaApplicata_ != velocita_) {
+        sessione_->ImpostaVelocita(velocita_);
+        velocitaApplicata_ = velocita_;
+    }
 
     attivo_ = true;
     sintetizzando_ = true;

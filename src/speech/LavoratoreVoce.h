@@ -12,6 +12,7 @@
 #include <functional>
 #include <future>
 #include <memory>
+#include <optional>
 
 class QTimer;
 class SessioneEspeak;
@@ -66,6 +67,9 @@ private:
 
     QString voce_ = QStringLiteral("it");
     ParametriVelocita velocita_ = ParametriDiVelocita(VelocitaPredefinita);
+    // What the synthesizer was last set to.
+    QString voceApplicata_;
+    std::optional<ParametriVelocita> velocitaApplicata_;
 
     int generazioneAttiva_ = 0;
     bool attivo_ = false; // something is queued, synthesizing or sounding

@@ -10,8 +10,10 @@ namespace {
 // The sink's buffer: short, so the mouth follows what is heard closely and a
 // stop leaves little behind; synthesis is far faster than playback.
 constexpr int BufferMillisecondi = 150;
-// A sink that holds sound but has not moved for this long is given up on.
-constexpr int BloccoMillisecondi = 1500;
+// A sink that holds sound but has not moved for this long is given up on for
+// the rest of the stretch. Some sound servers take a second or more to start
+// a stream, so this is generous.
+constexpr int BloccoMillisecondi = 4000;
 } // namespace
 
 UscitaAudioQt::UscitaAudioQt() = default;
@@ -24,35 +26,40 @@ void UscitaAudioQt::Prepara(int campioniAlSecondo) {
     formato_.setSampleRate(campioniAlSecondo);
     formato_.setChannelCount(1);
     formato_.setSampleFormat(QAudioFormat::Int16);
-    dispositivo_ = QMediaDevices::defaultAudioOutput();
-    if (dispositivo_.isNull() || !dispositivo_.isFormatSupported(formato_)) {
-        qCInfo(registroVoce, "no audio output for speech: speaking silently");
-        muta_ = true;
-    }
 }
 
-bool UscitaAudioQt::Apri() {
-    sink_ = std::make_unique<QAudioSink>(dispositivo_, formato_);
+void UscitaAudioQt::Apri() {
+    // The device is looked up for every stretch of speech, so a sound server
+    // or a headset that comes later is used from then on.
+    const QAudioDevice dispositivo = QMediaDevices::defaultAudioOutput();
+    if (dispositivo.isNull() || !dispositivo.isFormatSupported(formato_)) {
+        DiventaMuta("no audio output for speech");
+        return;
+    }
+    sink_ = std::make_unique<QAudioSink>(dispositivo, formato_);
     sink_->setBufferSize(formato_.bytesForDuration(BufferMillisecondi * 1000));
     flusso_ = sink_->start();
     if (flusso_ == nullptr || sink_->error() != QAudio::NoError) {
-        qCInfo(registroVoce, "audio output failed to open: speaking silently");
-        DiventaMuta();
-        return false;
+        DiventaMuta("audio output failed to open");
+        return;
     }
+    if (!conSuono_)
+        qCInfo(registroVoce, "audio output available: speaking aloud");
+    conSuono_ = true;
     ultimaPosizione_ = -1;
-    return true;
 }
 
-void UscitaAudioQt::DiventaMuta() {
-    // What the sink still held counts as heard from now on.
-    const qint64 sentiti = sink_ ? scritti_ : 0;
+void UscitaAudioQt::DiventaMuta(const char* perche) {
+    if (conSuono_)
+        qCInfo(registroVoce, "%s: speaking silently", perche);
+    conSuono_ = false;
     if (sink_)
         sink_->stop();
     sink_.reset();
     flusso_ = nullptr;
     muta_ = true;
-    base_ = sentiti;
+    // What the sink still held counts as heard from now on.
+    base_ = scritti_;
     orologio_.start();
 }
 
@@ -73,14 +80,14 @@ qint64 UscitaAudioQt::Scrivi(const char* dati, qint64 byte) {
     const qint64 spazio = std::min<qint64>(byte, sink_->bytesFree());
     const qint64 presi = spazio > 0 ? flusso_->write(dati, spazio) : 0;
     if (presi < 0) {
-        DiventaMuta();
+        DiventaMuta("audio output refused sound");
         return 0;
     }
     scritti_ += presi;
     return presi;
 }
 
-qint64 UscitaAudioQt::SuonatiSenzaSuono() {
+qint64 UscitaAudioQt::SuonatiSenzaSuono() const {
     if (!orologio_.isValid())
         return scritti_;
     const qint64 trascorsi = formato_.bytesForDuration(orologio_.nsecsElapsed() / 1000);
@@ -93,8 +100,7 @@ qint64 UscitaAudioQt::Suonati() {
     if (!sink_)
         return scritti_;
     if (sink_->state() == QAudio::StoppedState && sink_->error() != QAudio::NoError) {
-        qCInfo(registroVoce, "audio output stopped with an error: speaking silently");
-        DiventaMuta();
+        DiventaMuta("audio output stopped with an error");
         return SuonatiSenzaSuono();
     }
     if (sink_->state() == QAudio::IdleState)
@@ -106,19 +112,18 @@ qint64 UscitaAudioQt::Suonati() {
         ultimaPosizione_ = posizione;
         fermoDa_.start();
     } else if (fermoDa_.hasExpired(BloccoMillisecondi)) {
-        qCInfo(registroVoce, "audio output stuck: speaking silently");
-        DiventaMuta();
+        DiventaMuta("audio output stuck");
         return SuonatiSenzaSuono();
     }
     return posizione;
 }
 
 void UscitaAudioQt::Ferma() {
-    if (sink_) {
+    if (sink_)
         sink_->stop();
-        sink_.reset();
-        flusso_ = nullptr;
-    }
+    sink_.reset();
+    flusso_ = nullptr;
+    muta_ = false;
     scritti_ = 0;
     base_ = 0;
     orologio_.invalidate();

@@ -2,7 +2,6 @@
 
 #include "speech/UscitaAudio.h"
 
-#include <QAudioDevice>
 #include <QAudioFormat>
 #include <QElapsedTimer>
 
@@ -14,7 +13,8 @@ class QIODevice;
 // Plays through the desktop's sound server with a QAudioSink in push mode.
 // With no output device, or when the sink fails or stops taking sound, it
 // keeps time instead: what it is given counts as heard at the pace it would
-// have been played, so the speech queue advances just the same.
+// have been played, so the speech queue advances just the same. Each stretch
+// of speech (from the first sound after a Ferma) tries the device again.
 class UscitaAudioQt : public UscitaAudio {
 public:
     UscitaAudioQt();
@@ -25,19 +25,19 @@ public:
     qint64 Suonati() override;
     void Ferma() override;
 
-    // False once it has fallen back to keeping time without sound.
-    bool ConSuono() const { return !muta_; }
+    // Whether the last stretch of speech found a working sound device.
+    bool ConSuono() const { return conSuono_; }
 
 private:
-    bool Apri();
-    void DiventaMuta();
-    qint64 SuonatiSenzaSuono();
+    void Apri();
+    void DiventaMuta(const char* perche);
+    qint64 SuonatiSenzaSuono() const;
 
     QAudioFormat formato_;
-    QAudioDevice dispositivo_;
     std::unique_ptr<QAudioSink> sink_;
     QIODevice* flusso_ = nullptr;
-    bool muta_ = false;
+    bool muta_ = false;    // keeping time without sound in this stretch
+    bool conSuono_ = true; // for logging only the changes
 
     qint64 scritti_ = 0; // bytes taken since the last Ferma
     // Keeping time without sound: `base_` bytes were heard when `orologio_`

@@ -62,47 +62,72 @@ void Bocca::SeguiLivello(float livello) {
 void Bocca::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    // A fixed 200 x 140 drawing space, scaled to the widget keeping its shape.
+    // A fixed 200 x 140 drawing space, centred and scaled to the widget
+    // keeping its shape.
     const qreal scala = std::min(width() / 200.0, height() / 140.0);
     p.translate(width() / 2.0, height() / 2.0);
     p.scale(scala, scala);
 
-    const qreal apertura = 6.0 + 44.0 * apertura_; // gap between the lips
-    const qreal meta = 80.0;                       // half the mouth's width
+    const qreal varco = 46.0 * apertura_; // how far the lips are apart
+    const qreal meta = 78.0;              // half the mouth's width
+    p.translate(0, -0.15 * varco);        // keep the open mouth centred
+    // The corners sit a little higher than the middle: a smile.
+    const QPointF sinistra(-meta, -6), destra(meta, -6);
+    const qreal labbroSopraDentro = 10 - 0.5 * varco;
+    const qreal labbroSottoDentro = 10 + 1.1 * varco;
+    // Where the lower lip's inner edge is lowest, in the middle.
+    const qreal fondo = 0.75 * labbroSottoDentro - 1.5;
 
-    // Upper lip: a gentle bow; lower lip: a smile that drops as the mouth opens.
-    QPainterPath labbroSopra;
-    labbroSopra.moveTo(-meta, 0);
-    labbroSopra.cubicTo(-meta / 2, -26, -12, -30, 0, -20);
-    labbroSopra.cubicTo(12, -30, meta / 2, -26, meta, 0);
-    labbroSopra.cubicTo(meta / 2, -apertura / 2 - 4, -meta / 2, -apertura / 2 - 4, -meta, 0);
+    // The opening between the lips; empty when the mouth is closed.
+    QPainterPath interno(sinistra);
+    interno.cubicTo({-meta / 2, labbroSopraDentro}, {meta / 2, labbroSopraDentro}, destra);
+    interno.cubicTo({meta / 2, labbroSottoDentro}, {-meta / 2, labbroSottoDentro}, sinistra);
 
-    QPainterPath interno;
-    interno.moveTo(-meta, 0);
-    interno.cubicTo(-meta / 2, -apertura / 2 - 4, meta / 2, -apertura / 2 - 4, meta, 0);
-    interno.cubicTo(meta / 2, apertura + 14, -meta / 2, apertura + 14, -meta, 0);
+    // Upper lip with its bow; lower lip rounder and fuller.
+    const qreal arco = -0.5 * varco;
+    QPainterPath sopra(sinistra);
+    sopra.cubicTo(-meta * 0.55, arco - 26, -26, arco - 40, 0, arco - 28);
+    sopra.cubicTo({26, arco - 40}, {meta * 0.55, arco - 26}, destra);
+    sopra.cubicTo({meta / 2, labbroSopraDentro}, {-meta / 2, labbroSopraDentro}, sinistra);
+    QPainterPath sotto(sinistra);
+    sotto.cubicTo({-meta / 2, labbroSottoDentro}, {meta / 2, labbroSottoDentro}, destra);
+    sotto.cubicTo({meta / 2, labbroSottoDentro + 34}, {-meta / 2, labbroSottoDentro + 34},
+                  sinistra);
 
-    QPainterPath labbroSotto;
-    labbroSotto.moveTo(-meta, 0);
-    labbroSotto.cubicTo(-meta / 2, apertura + 14, meta / 2, apertura + 14, meta, 0);
-    labbroSotto.cubicTo(meta / 2, apertura + 42, -meta / 2, apertura + 42, -meta, 0);
-
-    p.translate(0, -apertura / 2);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x5a, 0x12, 0x1c));
+    p.setBrush(QColor(0x6b, 0x14, 0x22));
     p.drawPath(interno);
-    if (apertura_ > 0.15f) {
-        // Upper teeth and tongue show only when the mouth is open enough.
+    if (varco > 4) {
+        // Upper teeth hanging from the upper lip, following its curve; they
+        // start under the lip, which is drawn over them.
+        const qreal denti = std::min(11.0, 2 + varco * 0.3);
+        QPainterPath arcata(sinistra + QPointF(0, -4));
+        arcata.cubicTo({-meta / 2, labbroSopraDentro - 4}, {meta / 2, labbroSopraDentro - 4},
+                       destra + QPointF(0, -4));
+        arcata.lineTo(destra + QPointF(0, denti));
+        arcata.cubicTo({meta / 2, labbroSopraDentro + denti},
+                       {-meta / 2, labbroSopraDentro + denti}, sinistra + QPointF(0, denti));
+        arcata.closeSubpath();
+        p.save();
+        p.setClipRect(QRectF(-38, -100, 76, 200));
         p.setBrush(Qt::white);
-        p.drawRect(QRectF(-30, -apertura / 2 - 6, 60, std::min(12.0, apertura / 2)));
-        p.setBrush(QColor(0xe0, 0x5a, 0x6a));
-        p.drawEllipse(QPointF(0, apertura / 2 + 8), 28, std::max(4.0, apertura / 3));
+        p.drawPath(arcata);
+        // The tongue rests on the lower lip, seen through the opening.
+        p.setClipPath(interno);
+        p.setBrush(QColor(0xf0, 0x7c, 0x8a));
+        p.drawEllipse(QPointF(0, fondo), 32, 6 + varco * 0.25);
+        p.restore();
     }
-    const QPen contorno(QColor(0x8e, 0x1b, 0x2a), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    p.setPen(contorno);
-    p.setBrush(QColor(0xd9, 0x3a, 0x4e));
-    p.drawPath(labbroSopra);
-    p.drawPath(labbroSotto);
+
+    const QColor contorno(0x9c, 0x23, 0x33);
+    p.setPen(QPen(contorno, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(QColor(0xe0, 0x4b, 0x5a));
+    p.drawPath(sopra);
+    p.drawPath(sotto);
+    // A glint on the lower lip.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 90));
+    p.drawEllipse(QPointF(-22, fondo + 11), 12, 4);
 }
 
 void Bocca::mouseReleaseEvent(QMouseEvent* event) {

@@ -59,6 +59,7 @@ Quadrante::Quadrante(DisposizioneQuadrante disposizione, QColor sfondo, QWidget*
     // Back to front: hub, targets, rim.
     auto* mozzo = new FormaQuadrante(FormaQuadrante::Stile::Disco, Qt::black, 1, this);
     mozzo->setObjectName(QStringLiteral("Shape2"));
+    mozzo->setAccessibleName(QStringLiteral("Perno delle lancette"));
     mozzo->setGeometry(RettangoloInterno(QRect(3226, 3185, 255, 255)));
 
     const QFont font = FontNumeri();
@@ -85,6 +86,7 @@ Quadrante::Quadrante(DisposizioneQuadrante disposizione, QColor sfondo, QWidget*
 
     auto* bordo = new FormaQuadrante(FormaQuadrante::Stile::Contorno, ColoreBordo, 2, this);
     bordo->setObjectName(QStringLiteral("Shape1"));
+    bordo->setAccessibleName(QStringLiteral("Bordo del quadrante"));
     bordo->setGeometry(RettangoloInterno(QRect(480, 360, 5640, 6015)));
 
     Scale();

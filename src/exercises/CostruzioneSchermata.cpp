@@ -103,12 +103,12 @@ void SchermataEsercizio::CostruisciControlli(MotoreVoce& motore) {
               false);
     etichettaEsatti_ = Etichetta(this, "EtichettaEsatti", QStringLiteral("quantiesatti"),
                                  RettangoloTwip(2280, 6930, 975, 615), 14, true);
-    etichettaEsatti_->setAccessibleName(QStringLiteral("Esatti"));
+    etichettaEsatti_->setAccessibleDescription(QStringLiteral("Esatti"));
     Etichetta(this, "Label2", QStringLiteral("Errati"), RettangoloTwip(3600, 7080, 735, 495), 10,
               false);
     etichettaErrati_ = Etichetta(this, "EtichettaErrati", QStringLiteral("quantierrati"),
                                  RettangoloTwip(4440, 6975, 855, 615), 14, true);
-    etichettaErrati_->setAccessibleName(QStringLiteral("Errati"));
+    etichettaErrati_->setAccessibleDescription(QStringLiteral("Errati"));
 
     if (!riga_.linea1.Vuoto()) {
         const auto linea = [this](const char* nome, const Segmento& s, QColor colore,

@@ -41,8 +41,8 @@ def problems_of(node):
     if r in ACTING or r in SHOWING or (r in PLAIN and not ui._children(node)):
         if not name:
             found.append("has no accessible name")
-        elif not re.search(r"\w", name):
-            found.append(f"is named only '{name}'")
+        elif not re.search(r"\w", name) and not re.search(r"\w", node.description or ""):
+            found.append(f"is named only '{name}' and has no description")
         elif CODE_NAME.match(name) and " " not in name:
             found.append(f"is named '{name}', a control name")
     if r in ACTING and not ui.has_state(node, pyatspi.STATE_FOCUSABLE):

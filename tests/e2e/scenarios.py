@@ -20,7 +20,7 @@ from accessibility import audit_screen, report
 
 BUTTON, LABEL, TEXT = pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_LABEL, pyatspi.ROLE_TEXT
 QUIET_SPAN = 1.5   # seconds recorded in the silent menu
-SPEECH_SPAN = 4.0  # seconds after an exercise opens in which its speech is heard
+SPEECH_SPAN = 1.5  # seconds after an exercise opens, before any answer, when only speech plays
 
 
 def expect(condition, message):
@@ -124,10 +124,17 @@ def sounds_played(program, since, pattern, prefix):
            f"the sound was not played from the installed {folder}: {verb} {path}")
 
 
+def let_speak(entered):
+    """Waits until the exercise opened at `entered` has spoken for
+    SPEECH_SPAN seconds with no answer given, so that what the recording
+    holds of that span is speech alone."""
+    end = entered + SPEECH_SPAN
+    wait_for(lambda: time.monotonic() >= end, SPEECH_SPAN + 1, "the speech span to pass")
+    return (entered, end)
+
+
 def check_recording(recorder, quiet, speaking):
     """The span quiet was silent and the span speaking was not."""
-    wait_for(lambda: time.monotonic() >= speaking[1], speaking[1] - time.monotonic() + 1,
-             "the end of the speech span")
     rec = Recording(recorder.stop(), recorder.stopped_at)
     q0, q1 = quiet[0] + 0.2, quiet[1] - 0.2
     expect(rec.covers(q0, q1), "the recording does not reach back to the silent span")
@@ -211,7 +218,8 @@ def exercise_by_clicking(stage):
     wait_counts(app, 0, 0)
     expect(not enabled(app.button("avanti")), "'avanti' is enabled before any answer")
     audit_screen(stage, app, "exercise, click")
-    stage.screenshot("esercizio-clic")
+    stage.screenshot("esercizio-clic-domanda")
+    speaking = let_speak(entered)
 
     dial = [n for n in app.visible(LABEL, "12")]
     expect(len(dial) == 1, f"{len(dial)} targets show '12' on the dial, expected 1")
@@ -227,8 +235,8 @@ def exercise_by_clicking(stage):
     wait_counts(app, 1, 1)
     sounds_played(program, clicked, r"/si[1-4]\.wav$", stage.prefix)
     wait_for(lambda: enabled(app.button("avanti")), 5, "'avanti' to be enabled after the right answer")
-    stage.screenshot("esercizio-clic-risposto")
-    check_recording(recorder, quiet, (entered, entered + SPEECH_SPAN))
+    stage.screenshot("esercizio-clic")
+    check_recording(recorder, quiet, speaking)
 
 
 def exercise_with_arrows(stage):
@@ -248,6 +256,7 @@ def exercise_with_arrows(stage):
     bar = bars[0]
     wait_for(lambda: digital_time(app) == "0 : 00", 5, "the digital time '0 : 00' of a fresh screen")
     audit_screen(stage, app, "exercise, arrows")
+    speaking = let_speak(entered)
 
     setting = 0
 
@@ -267,13 +276,13 @@ def exercise_with_arrows(stage):
     for _ in range(min(right_steps, 24 - right_steps)):
         step(+1 if right_steps <= 12 else -1)
     expect(int(ui.value(bar)) == hour, f"the bar holds {ui.value(bar)}, the time shown is {hour}")
-    stage.screenshot("esercizio-frecce")
     conferma = app.button("Conferma")
     ui.click(conferma)
     wait_counts(app, 1, 1)
     wait_for(lambda: enabled(app.button("avanti")) and not enabled(conferma), 5,
              "'avanti' enabled and 'Conferma' disabled after the right answer")
-    check_recording(recorder, quiet, (entered, entered + SPEECH_SPAN))
+    stage.screenshot("esercizio-frecce")
+    check_recording(recorder, quiet, speaking)
 
 
 def speed_value(app):

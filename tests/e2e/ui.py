@@ -168,8 +168,19 @@ def xdotool(*args):
         raise StageFailure(f"xdotool {' '.join(map(str, args))} failed: {result.stderr.strip()}")
 
 
+def pointer():
+    result = subprocess.run(["xdotool", "getmouselocation", "--shell"], capture_output=True,
+                            text=True, timeout=10)
+    values = dict(line.split("=", 1) for line in result.stdout.split() if "=" in line)
+    return int(values.get("X", -1)), int(values.get("Y", -1))
+
+
 def click_at(x, y):
-    xdotool("mousemove", "--sync", x, y, "click", 1)
+    # "mousemove --sync" waits for motion, forever when the pointer is
+    # already there: move, see it arrive, then click.
+    xdotool("mousemove", x, y)
+    wait_for(lambda: pointer() == (x, y), 5, f"the pointer to reach {x},{y}")
+    xdotool("click", 1)
 
 
 def click(acc, dx=None, dy=None):

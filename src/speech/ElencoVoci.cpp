@@ -15,7 +15,6 @@ const QHash<QString, QString>& NomiTradotti() {
         {QStringLiteral("grandpa"), QStringLiteral("nonno")},
         {QStringLiteral("aunty"), QStringLiteral("zia")},
         {QStringLiteral("croak"), QStringLiteral("gracchiante")},
-        {QStringLiteral("fast"), QStringLiteral("veloce")},
     };
     return nomi;
 }
@@ -57,6 +56,10 @@ QList<VoceItaliana> ElencoVociItaliane(QList<VarianteVoce> varianti) {
     };
     QList<Voce> voci;
     for (const VarianteVoce& v : varianti) {
+        // Variants made for testing the synthesizer ("fast_test") sound just
+        // like the plain voice: they are not offered.
+        if (v.nome.contains(QLatin1String("test"), Qt::CaseInsensitive))
+            continue;
         if (!v.file.isEmpty() && std::none_of(voci.cbegin(), voci.cend(),
                                               [&](const Voce& c) { return c.file == v.file; }))
             voci.append({Gruppo(v.file), NomeLeggibile(v), v.file});

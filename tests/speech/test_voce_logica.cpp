@@ -83,6 +83,9 @@ void TestVoceLogica::elencoVoci_data() {
     QTest::newRow("doppioni e file senza nome tolti")
         << QStringList{"f1", "f1", ""} << QStringList{"female1", "female1", "x"}
         << QStringList{"Italiano", "Italiano (femminile 1)"} << QStringList{"it", "it+f1"};
+    QTest::newRow("varianti di prova tolte")
+        << QStringList{"fast", "m2"} << QStringList{"fast_test", "male2"}
+        << QStringList{"Italiano", "Italiano (maschile 2)"} << QStringList{"it", "it+m2"};
     QTest::newRow("variante senza nome proprio usa il file")
         << QStringList{"robot"} << QStringList{" "} << QStringList{"Italiano", "Italiano (robot)"}
         << QStringList{"it", "it+robot"};

@@ -48,7 +48,10 @@ trap 'exit 130' INT TERM
 
 # Xvfb picks a free display and writes its number once it accepts clients.
 : >"$out/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$out/display" >"$out/xvfb.log" 2>&1 &
+# -noreset: the server would otherwise reset whenever its last client leaves,
+# between two runs of the program, and refuse the next one meanwhile.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$out/display" \
+  >"$out/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do
   [ -s "$out/display" ] && break
@@ -57,6 +60,12 @@ for _ in $(seq 100); do
 done
 [ -s "$out/display" ] || fail_early "Xvfb did not start (see $out/xvfb.log)"
 display=":$(head -n1 "$out/display")"
+for _ in $(seq 100); do
+  DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1 && break
+  sleep 0.1
+done
+DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1 ||
+  fail_early "the X server on $display does not accept clients (see $out/xvfb.log)"
 
 status=0
 # The session bus daemon's own complaints go to a log; the stage's output,

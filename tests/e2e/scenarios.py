@@ -369,6 +369,55 @@ def accessibility(stage):
            "\n  ".join(problems))
 
 
+
+def focused(app):
+    """The control with the keyboard focus (a container around it may say
+    it is focused too)."""
+    nodes = [n for n in app.visible() if ui.has_state(n, pyatspi.STATE_FOCUSED)
+             and ui.has_state(n, pyatspi.STATE_FOCUSABLE)]
+    return nodes[-1] if nodes else None
+
+
+def tab_to(app, wanted, what, presses=40):
+    """Presses Tab until the focused control is one wanted(node) accepts."""
+    for _ in range(presses):
+        node = focused(app)
+        if node is not None and wanted(node):
+            return node
+        before = ui.extents(node) if node is not None else None
+        ui.key("Tab")
+        wait_for(lambda: focused(app) is not None and ui.extents(focused(app)) != before, 2,
+                 "the focus to move on Tab")
+    raise StageFailure(f"Tab never reached {what} in {presses} presses")
+
+
+def keyboard_alone(stage):
+    program, app = launch(stage)
+    app.button("Avvio", timeout=20)
+    ui.focus_window(program.pid)
+    tab_to(app, lambda n: ui.name(n) == "Avvio", "'Avvio'")
+    ui.key("space")
+    app.button("Imposta voce")
+    ui.focus_window(program.pid)
+    target = ui.extents(exercise_button(app, 0, 1))  # whole hours, 12-hour, arrows
+    tab_to(app, lambda n: ui.extents(n) == target, "the 12-hour 'Solo ore' arrow button")
+    ui.key("space")
+    wait_for(lambda: digital_time(app) == "0 : 00", 10, "the digital time '0 : 00'")
+    ui.focus_window(program.pid)
+    tab_to(app, lambda n: ui.role(n) == pyatspi.ROLE_SCROLL_BAR, "the arrow bar")
+    ui.key("Right")
+    wait_for(lambda: digital_time(app) == "1 : 00", 5, "the right arrow key to set 1 : 00")
+    ui.key("Left")
+    wait_for(lambda: digital_time(app) == "12 : 00", 5, "the left arrow key to wrap 1 : 00 to 12 : 00")
+    tab_to(app, lambda n: ui.name(n) == "Esci", "'Esci'")
+    ui.key("space")
+    app.dialog(BACK_TO_MENU)
+    ui.focus_window(program.pid, QUESTION_TITLE)
+    tab_to(app, lambda n: ui.name(n) == "Sì", "'Sì'")
+    ui.key("space")
+    app.button("Imposta voce")
+    expect(not digital_time(app), "the exercise is still shown after 'Esci', 'Sì'")
+
 ALL = [
     ("installed files", check_install),
     ("second copy refused", second_copy_refused),
@@ -377,5 +426,6 @@ ALL = [
     ("exercise answered with the arrows", exercise_with_arrows),
     ("back to the menu, speed saved, exit", back_to_menu_and_save),
     ("bad settings file", bad_settings_file),
+    ("keyboard alone", keyboard_alone),
     ("accessibility of every screen seen", accessibility),
 ]

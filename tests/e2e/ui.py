@@ -192,6 +192,22 @@ def click(acc, dx=None, dy=None):
     click_at(x + (w // 2 if dx is None else dx), y + (h // 2 if dy is None else dy))
 
 
+def _xdotool_out(*args):
+    result = subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True, timeout=10)
+    return result.stdout.split()
+
+
+def focus_window(pid, title=None):
+    """Gives the keyboard focus to the newest shown window of process pid
+    (whose title contains `title`, when given), as a window manager gives it
+    to a window that opens. The stage's X server runs no window manager."""
+    query = ["search", "--onlyvisible", "--pid", pid] + (["--name", title] if title else [])
+    window = wait_for(lambda: _xdotool_out(*query)[-1:], 5,
+                      f"a shown window{f' titled {title!r}' if title else ''}")[0]
+    xdotool("windowfocus", window)
+    wait_for(lambda: _xdotool_out("getwindowfocus") == [window], 5, "the window to take the focus")
+
+
 def key(*names):
     xdotool("key", "--clearmodifiers", *names)
 

@@ -39,6 +39,7 @@ FormImposta::FormImposta(Contesto& contesto, MotoreVoce& motore,
     hScroll1_ = new QScrollBar(Qt::Horizontal, this);
     hScroll1_->setObjectName(QStringLiteral("HScroll1"));
     hScroll1_->setAccessibleName(QStringLiteral("Velocità"));
+    hScroll1_->setFocusPolicy(Qt::StrongFocus); // the arrow keys move the speed
     hScroll1_->setRange(VelocitaMinima, VelocitaMassima);
     hScroll1_->setSingleStep(1);
     hScroll1_->setPageStep(10);

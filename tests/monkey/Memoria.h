@@ -12,7 +12,8 @@
 #endif
 
 #ifdef ERTAVINO_CON_ASAN
-#include <sanitizer/allocator_interface.h>
+// From the sanitizer's runtime (its header does not come with every compiler).
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 // Bytes the process holds on the heap right now: the sanitizer's count when

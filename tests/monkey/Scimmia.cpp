@@ -140,7 +140,7 @@ Azione Scimmia::SuAvvio(QWidget& schermo) {
 
 Azione Scimmia::SuMenu(QWidget& schermo) {
     const int scelta = Tra(0, 99);
-    if (scelta < 55) {
+    if (scelta < 50) {
         // Mostly the exercise visited least, so every screen comes up.
         std::size_t quale = caso_.bounded(quint32(BottoniEsercizio.size()));
         if (Si(70)) {
@@ -152,15 +152,15 @@ Azione Scimmia::SuMenu(QWidget& schermo) {
         ++visite_[quale];
         return Premi(schermo.findChild<QWidget*>(QLatin1String(BottoniEsercizio[quale].Nome)));
     }
-    if (scelta < 67)
+    if (scelta < 60)
         return Premi(schermo.findChild<QWidget*>(QStringLiteral("Check1")));
-    if (scelta < 75) {
+    if (scelta < 68) {
         ++visiteImposta_;
         return Premi(schermo.findChild<QWidget*>(QStringLiteral("Command13")));
     }
-    if (scelta < 80)
+    if (scelta < 73)
         return Premi(schermo.findChild<QWidget*>(QStringLiteral("Command8")));
-    if (scelta < 86)
+    if (scelta < 85)
         return Premi(schermo.findChild<QWidget*>(QStringLiteral("Command1")));
     return scelta < 96 ? ClicOvunque(schermo) : Tasto(schermo, 0);
 }

@@ -92,8 +92,10 @@ void Sorvegliante::NuovaSessione(const Sessione& s) {
               .arg(attesi.second));
     Esigi(s.messaggi.registro.isEmpty(), QStringLiteral("start-up showed a message"));
     Esigi(s.contesto.SuoniAttivati == -1, QStringLiteral("sounds off at start-up"));
-    schermo_ = nullptr;
-    nomeSchermo_.clear();
+    // The start screen is shown by start-up itself.
+    schermo_ = s.nav->SchermoCaricato();
+    nomeSchermo_ = schermo_ ? schermo_->objectName() : QString();
+    schermiVisti << nomeSchermo_;
 }
 
 void Sorvegliante::DopoAzione(const Sessione& s, const Azione& a) {
@@ -123,6 +125,8 @@ void Sorvegliante::DopoAzione(const Sessione& s, const Azione& a) {
             Menu(s, *ora);
         else if (qobject_cast<const FormImposta*>(ora))
             Imposta(s, *ora);
+        else
+            ColoreDellaTabella(*ora);
     }
 }
 
@@ -354,13 +358,19 @@ void Sorvegliante::QuadranteFrecce(const Sessione& s, const SchermataEsercizio& 
 void Sorvegliante::Menu(const Sessione& s, const QWidget& menu) {
     Esigi(Figlio<QCheckBox>(menu, "Check1")->isChecked() == (s.contesto.SuoniAttivati == -1),
           QStringLiteral("\"Suoni attivati\" does not show the sound switch"));
-    const QColor sfondo = menu.palette().color(QPalette::Window);
+    ColoreDellaTabella(menu);
+}
+
+// The start screen and the menu wear a colour of the table.
+void Sorvegliante::ColoreDellaTabella(const QWidget& schermo) {
+    const QColor sfondo = schermo.palette().color(QPalette::Window);
     bool inTabella = false;
     for (std::size_t i = 1; i < TabellaColori.size(); ++i) {
         const auto c = ComponentiDaBGR(TabellaColori[i]);
         inTabella = inTabella || sfondo == QColor(c.rosso, c.verde, c.blu);
     }
-    Esigi(inTabella, QStringLiteral("menu colour %1 is not in the table").arg(sfondo.name()));
+    Esigi(inTabella, QStringLiteral("%1 colour %2 is not in the table")
+                         .arg(schermo.objectName(), sfondo.name()));
 }
 
 void Sorvegliante::Imposta(const Sessione& s, const QWidget& imposta) {

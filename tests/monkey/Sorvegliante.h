@@ -47,6 +47,7 @@ private:
     void QuadranteFrecce(const Sessione& s, const SchermataEsercizio& e, const Quadrante& q,
                          bool nuovo);
     void Menu(const Sessione& s, const QWidget& menu);
+    void ColoreDellaTabella(const QWidget& schermo);
     void Imposta(const Sessione& s, const QWidget& imposta);
     void Messaggi(const Sessione& s, const QString& da, const QWidget* dopo);
     void FileImpostazioni(const Sessione& s, const QString& da, const QWidget* dopo);

@@ -38,6 +38,39 @@ void Assesta() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// `quante` questions on an exercise screen: each answered wrong, then right
+// (on a click screen right once more), heard again, and moved on from.
+void GiocaDomande(Sessione& s, SchermataEsercizio& schermo, int quante) {
+    auto* quadrante = schermo.findChild<Quadrante*>(QStringLiteral("Picture1"));
+    const auto premi = [&schermo](const char* nome) {
+        QTest::mouseClick(schermo.findChild<QWidget*>(QLatin1String(nome)), Qt::LeftButton);
+    };
+    const auto bersaglio = [quadrante](int indice) {
+        QTest::mouseClick(quadrante->Label1(indice), Qt::LeftButton);
+    };
+    for (int i = 0; i < quante; ++i) {
+        if (schermo.vScroll1()) {
+            QTest::keyClick(schermo.vScroll1(), Qt::Key_Right);
+            LancetteSullaDomanda(schermo, s.contesto.ModoOre);
+            QTest::keyClick(schermo.vScroll1(), Qt::Key_Right);
+            premi("Command1"); // wrong: an hour too late
+            LancetteSullaDomanda(schermo, s.contesto.ModoOre);
+            premi("Command1");
+        } else {
+            bersaglio((BersaglioGiusto(schermo) + 5) % 12 + 1);
+            do {
+                bersaglio(BersaglioGiusto(schermo));
+            } while (!schermo.findChild<QWidget*>("BottoneAvanti")->isEnabled());
+            bersaglio(BersaglioGiusto(schermo)); // right again
+            premi("Command1");
+        }
+        premi("Command2");
+        premi("BottoneAvanti");
+        Assesta();
+        s.Svuota();
+    }
+}
+
 int SchermiEsistenti() {
     int n = 0;
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -70,13 +103,30 @@ private slots:
         // Each test starts with no settings file, in a folder of its own.
         casa_ = std::make_unique<QTemporaryDir>();
         qputenv("XDG_CONFIG_HOME", casa_->filePath("config").toUtf8());
-        // The runtime folder is private to its user, as the desktop makes it.
-        QFile::setPermissions(qEnvironmentVariable("XDG_RUNTIME_DIR"),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         avvisi.clear();
         gestorePrecedente = qInstallMessageHandler(RaccogliAvvisi);
     }
     void cleanup() { qInstallMessageHandler(gestorePrecedente); }
+
+    // The toolkit's own caches (glyphs of the counters' growing numbers,
+    // pictures) fill during the first hundred questions or so of a run: they
+    // are filled here, so that the memory test measures the screens alone.
+    void initTestCase() {
+        // The runtime folder is private to its user, as the desktop makes it.
+        QFile::setPermissions(qEnvironmentVariable("XDG_RUNTIME_DIR"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        init();
+        GeneratoreSeminato casuale(1);
+        Sessione s(casuale);
+        QVERIFY(s.Avvia());
+        for (const BottoneEsercizio& b : BottoniEsercizio) {
+            s.nav->ApriEsercizio(b);
+            Assesta();
+            GiocaDomande(s, *qobject_cast<SchermataEsercizio*>(s.nav->SchermoCaricato()),
+                         b.Bersaglio == Schermata::Ruota5a ? 200 : 10);
+        }
+        cleanup();
+    }
 
     void sessioneLunga();
     void memoriaStabile_data();
@@ -173,57 +223,27 @@ void TestScimmia::memoriaStabile_data() {
 // after the first N questions.
 void TestScimmia::memoriaStabile() {
     QFETCH(int, bottone);
-    constexpr int N = 30;
+    constexpr int N = 50;
     GeneratoreSeminato casuale(4242);
     Sessione s(casuale);
     QVERIFY(s.Avvia());
     s.nav->ApriEsercizio(BottoniEsercizio[std::size_t(bottone)]);
     auto* schermo = qobject_cast<SchermataEsercizio*>(s.nav->SchermoCaricato());
     QVERIFY(schermo);
-    auto* quadrante = schermo->findChild<Quadrante*>(QStringLiteral("Picture1"));
-    const auto premi = [schermo](const char* nome) {
-        QTest::mouseClick(schermo->findChild<QWidget*>(QLatin1String(nome)), Qt::LeftButton);
-    };
-    const auto bersaglio = [quadrante](int indice) {
-        QTest::mouseClick(quadrante->Label1(indice), Qt::LeftButton);
-    };
 
-    const auto domande = [&](int quante) {
-        for (int i = 0; i < quante; ++i) {
-            if (schermo->vScroll1()) {
-                QTest::keyClick(schermo->vScroll1(), Qt::Key_Right);
-                LancetteSullaDomanda(*schermo, s.contesto.ModoOre);
-                QTest::keyClick(schermo->vScroll1(), Qt::Key_Right);
-                premi("Command1"); // wrong: an hour too late
-                LancetteSullaDomanda(*schermo, s.contesto.ModoOre);
-                premi("Command1");
-            } else {
-                bersaglio((BersaglioGiusto(*schermo) + 5) % 12 + 1);
-                do {
-                    bersaglio(BersaglioGiusto(*schermo));
-                } while (!schermo->findChild<QWidget*>("BottoneAvanti")->isEnabled());
-                bersaglio(BersaglioGiusto(*schermo)); // right again
-                premi("Command1");
-            }
-            premi("Command2");
-            premi("BottoneAvanti");
-            Assesta();
-            s.Svuota();
-        }
-    };
-    domande(N);
+    GiocaDomande(s, *schermo, N);
     const qint16 esattiDopoN = schermo->QuantiEsatti();
     QVERIFY(esattiDopoN >= N && schermo->QuantiErrati() >= N);
     const qsizetype oggetti = schermo->findChildren<QObject*>().size();
     const std::size_t memoria = MemoriaInUso();
 
-    domande(3 * N);
+    GiocaDomande(s, *schermo, 3 * N);
     QCOMPARE(schermo->QuantiEsatti(), 4 * esattiDopoN); // every question was answered
     QCOMPARE(schermo->findChildren<QObject*>().size(), oggetti);
     const qint64 crescita = qint64(MemoriaInUso()) - qint64(memoria);
     qInfo("%s: %lld bytes more after %d questions than after %d", QTest::currentDataTag(), crescita,
           4 * N, N);
-    QVERIFY2(crescita < 16 * 1024, qPrintable(QString::number(crescita)));
+    QVERIFY2(crescita < 8 * 1024, qPrintable(QString::number(crescita)));
     QVERIFY2(avvisi.isEmpty(), qPrintable(avvisi.join('\n')));
 }
 

@@ -19,6 +19,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QtMath>
+#include <algorithm>
 
 namespace {
 
@@ -113,6 +114,7 @@ void Sorvegliante::DopoAzione(const Sessione& s, const Azione& a) {
     if (!ora)
         return;
     const bool nuovo = ora != prima;
+    Voce(s, *ora, nuovo);
     if (auto* e = qobject_cast<const SchermataEsercizio*>(ora)) {
         if (nuovo)
             schermiVisti << QStringLiteral("%1/%2").arg(e->objectName()).arg(s.contesto.ModoOre);
@@ -168,6 +170,20 @@ void Sorvegliante::Esercizio(const Sessione& s, const SchermataEsercizio& e, con
     }
     Conteggi(s, e, a, nuovo);
     const auto* quadrante = e.findChild<const Quadrante*>(QStringLiteral("Picture1"));
+    QStringList tratti;
+    for (const Quadrante::Tratto& t : quadrante->Tratti())
+        tratti << QStringLiteral("%1 %2 %3").arg(Testo(t.a), t.colore.name()).arg(t.larghezza);
+    // "Vuoi tornare al menù?" answered No: the exercise goes on as it was.
+    const bool restaConNo =
+        !nuovo && !s.messaggi.registro.isEmpty() &&
+        std::all_of(s.messaggi.registro.begin(), s.messaggi.registro.end(),
+                    [](const MessaggiRegistrati::Voce& m) { return m.domanda; }) &&
+        !s.messaggi.rispostaPredefinita;
+    if (restaConNo)
+        Esigi(tratti == trattiPrima_ && e.QuantiEsatti() == esatti_ &&
+                  e.QuantiErrati() == errati_ && e.FaseLancetta() == fase_,
+              QStringLiteral("\"Esci\" answered No changed the exercise"));
+    trattiPrima_ = tratti;
     if (e.vScroll1())
         QuadranteFrecce(s, e, *quadrante, nuovo);
     else
@@ -181,6 +197,25 @@ void Sorvegliante::Esercizio(const Sessione& s, const SchermataEsercizio& e, con
     esatti_ = e.QuantiEsatti();
     errati_ = e.QuantiErrati();
     fase_ = e.FaseLancetta();
+}
+
+// What reaches the speech engine: an exercise opening selects the voice and
+// sets the speed in memory; the voice screen's mouth, clicked, speaks its
+// invitation at the speed on the bar.
+void Sorvegliante::Voce(const Sessione& s, const QWidget& schermo, bool nuovo) {
+    const QStringList& r = s.motore.registro;
+    const QString voce = QStringLiteral("voce: %1").arg(s.contesto.NumeroVoce);
+    const QString velocita = QStringLiteral("velocita: %1").arg(s.contesto.VelocitaVoce);
+    if (nuovo && qobject_cast<const SchermataEsercizio*>(&schermo))
+        Esigi(r.contains(voce) && r.contains(velocita) && r.indexOf(voce) < r.indexOf(velocita),
+              QStringLiteral("the exercise opened without %1 then %2").arg(voce, velocita));
+    const QString invito =
+        QStringLiteral("parla: Premi sul bottone conferma per accettare la mia voce.");
+    for (qsizetype i = 0; i < r.size(); ++i) {
+        if (r[i] == invito)
+            Esigi(i > 0 && r[i - 1] == velocita,
+                  QStringLiteral("the mouth spoke without the bar's speed first"));
+    }
 }
 
 void Sorvegliante::Conteggi(const Sessione& s, const SchermataEsercizio& e, const Azione& a,

@@ -24,6 +24,9 @@ struct Sessione;
 //   of the bars' time;
 // - every bar holds a value in its range; the voice screen's speed, label and
 //   list agree with the settings in memory;
+// - an exercise applies the voice and speed in memory when it opens, the
+//   voice screen's mouth speaks at the speed on its bar;
+// - a question answered No changes nothing;
 // - only the program's own messages appear, never the settings error;
 // - the settings file holds what the last save wrote, and nothing else.
 class Sorvegliante {
@@ -42,6 +45,7 @@ public:
 private:
     void Schermi(const Sessione& s);
     void Esercizio(const Sessione& s, const SchermataEsercizio& e, const Azione& a, bool nuovo);
+    void Voce(const Sessione& s, const QWidget& schermo, bool nuovo);
     void Conteggi(const Sessione& s, const SchermataEsercizio& e, const Azione& a, bool nuovo);
     void QuadranteClic(const SchermataEsercizio& e, const Quadrante& q);
     void QuadranteFrecce(const Sessione& s, const SchermataEsercizio& e, const Quadrante& q,
@@ -62,4 +66,5 @@ private:
     bool conferma_ = false;
     bool oraMossa_ = false; // the hours bar has left its first value 0
     QString ultimoDetto_;
+    QStringList trattiPrima_; // the dial's hands after the last step
 };

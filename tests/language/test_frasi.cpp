@@ -1,477 +1,258 @@
-#include "Estrazioni.h"
+#include "GeneratoreScritto.h"
+#include "language/Domanda.h"
 
-#include <QLoggingCategory>
+#include <QHash>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 
-// What one scripted question must come out as.
-struct Attesa {
-    qint16 ora = 0;
-    qint16 mezze = 0;
-    qint16 quarto = 0;
-    qint16 minuti = 0;
-    QString frase{};
-    QString testo{};
-    qint16 alternativa = 0;
-};
-Q_DECLARE_METATYPE(Attesa)
+Q_DECLARE_METATYPE(Schermata)
+Q_DECLARE_METATYPE(MomentoTesto)
 
 namespace {
 
-using S = Schermata;
+// The wording of the sentence tables, one row a line: the screen, the
+// convention, the draws in the order the question must make them, then after
+// "=" the sentence. "11/12" is a draw of 12 that gives 11; "*/3" stands for
+// each value of a draw of 3 in turn, 0 first, with the sentences said for them
+// in that order, split by "|" (a line starting with "|" goes on).
+constexpr char Righe[] = R"(
+# Whole hours: the hour, the alternative of 12 and 24.
+frmRuota1 12 11/12 */3 = E' mezzogiorno.|E' mezzanotte.|Sono le dodici.
+frmRuota2 24 11/24 */2 = Sono le dodici.|E' mezzogiorno.
+frmRuota1 24 23/24 */2 = Sono le ventiquattro.|E' mezzanotte.
+# Half hours: n (1 is half past ModoOre), the family (0 past, 1 to), the alternative.
+frmRuota3 12 0/24 0/2 */3 = E' mezzogiorno e mezzo.|E' mezzanotte e mezzo.|Sono le dodici e mezzo.
+frmRuota4 24 24/48 0/2 */2 = Sono le dodici e mezzo.|E' mezzogiorno e mezzo.
+frmRuota6 24 0/48 0/2 */2 = Sono passate da mezz'ora le ventiquattro.|E' mezzanotte e mezza.
+frmRuota3 12 22/24 1/2 */3 = Manca mezz'ora a mezzogiorno.|Manca mezz'ora a mezzanotte.
+                           | Manca mezz'ora alle dodici.
+frmRuota4 24 22/48 1/2 */2 = Manca mezz'ora alle dodici.|Manca mezz'ora a mezzogiorno.
+frmRuota6 24 46/48 1/2 = Manca mezz'ora alle 24.
+# frmRuota5a's own wording, with "e trenta".
+frmRuota5a 24 0/48 0/2 */2 = Sono le ventiquattro e trenta.|E' mezzanotte e mezza.
+frmRuota5a 24 40/48 0/2 = Sono le 20 e trenta.
+frmRuota5a 24 24/48 1/2 = Manca mezz'ora all'una.
+frmRuota5a 24 0/48 1/2 = Mancano trenta minuti all'una.
+# Quarters: hour, quarter, alternative, three quarters (0) or a quarter to (1), alternative.
+frmRuota7 12 11/12 0/4 1/3 0/2 = E' mezzanotte.
+frmRuota7 12 11/12 1/4 */3 0/2 = E' mezzogiorno e quindici.|E' mezzanotte e un quarto.
+                               | Sono le dodici e un quarto.
+frmRuota8 24 11/24 1/4 */2 0/2 = Sono le dodici e quindici.|E' mezzogiorno e un quarto.
+frmRuota7 24 23/24 1/4 */2 0/2 = Sono le ventiquattro e quindici.|E' mezzanotte  e un quarto.
+frmRuota8 12 3/12 1/4 */2 0/2 = Sono le 4 e quindici.|Sono le 4 e un quarto.
+frmRuota7 12 11/12 2/4 */3 0/2 = E' mezzogiorno e trenta.|E' mezzanotte e mezza.
+                               | Sono le dodici e mezza.
+frmRuota8 24 11/24 2/4 */2 0/2 = Sono le dodici e trenta.|E' mezzogiorno e mezza.
+frmRuota7 24 23/24 2/4 */2 0/2 = Sono le ventiquattro e trenta.|E' mezzanotte e mezza.
+frmRuota8 12 8/12 2/4 */2 0/2 = Sono le 9 e trenta.|Sono le 9 e mezza.
+frmRuota7 12 11/12 3/4 0/2 */3 = E' mezzogiorno e quarantacinque.|E' mezzanotte tre quarti.
+                               | Sono le dodici tre quarti.
+frmRuota8 24 11/24 3/4 0/2 */2 = Sono le dodici e quarantacinque.|E' mezzogiorno tre quarti.
+frmRuota8 24 23/24 3/4 0/2 */2 = Sono le ventiquattro e quarantacinque.|E' mezzanotte e tre quarti.
+frmRuota8 12 1/12 3/4 0/2 */2 = Sono le 2 e quarantacinque.|Sono le 2 tre quarti.
+frmRuota7 24 23/24 3/4 1/2 = Manca un quarto d'ora all'una.
+frmRuota7 24 22/24 3/4 1/2 */2 = Mancano quindici minuti alle ventiquattro.
+                               | Manca un quarto d'ora a mezzanotte.
+frmRuota8 12 10/12 3/4 1/2 */2 = Manca un quarto d'ora alle 12.|Mancano quindici minuti alle 12.
+# Five minutes: hour, index, the quarters' draws, after (0) or before (1) the hour, alternative.
+frmRuota9 12 8/12 0/12 0/2 1/2 = Sono le 9
+frmRuota9 12 8/12 1/12 0/2 1/2 = Sono le 9 e 5.
+frmRuota9 12 11/12 4/12 0/2 0/2 */3 = E' mezzogiorno e 20.|E' mezzanotte e 20.|Sono le dodici e 20.
+frmRuota9a 24 11/24 4/12 0/2 0/2 */2 = Sono le dodici e 20.|E' mezzogiorno e 20.
+frmRuota9a 24 23/24 1/12 0/2 0/2 */2 = Sono le ventiquattro e 5.|E' mezzanotte e 5.
+frmRuota9 12 4/12 9/12 1/2 0/2 1/2 = Manca un quarto d'ora alle 6.
+frmRuota9 12 2/12 7/12 0/2 */2 = Sono le 3 e 35.|Mancano 25 minuti alle 4.
+frmRuota10 24 22/24 11/12 0/2 1/2 */2 = Mancano 5 minuti alle ventiquattro.
+                                      | Mancano 5 minuti a mezzanotte.
+frmRuota9 12 10/12 11/12 0/2 1/2 = Mancano 5 minuti alle 12.
+)";
 
-void Colonne() {
-    QTest::addColumn<Schermata>("schermata");
-    QTest::addColumn<int>("modoOre");
-    QTest::addColumn<QString>("estrazioni");
-    QTest::addColumn<Attesa>("attesa");
+// The times a sentence names (h x 100 + minutes: 1230 is half past 12), read
+// from its Italian words alone, without the program's tables; none when the
+// words are not a time this reader knows.
+QSet<int> Leggi(QString frase, int modoOre) {
+    // Minutes after the hour, or (negative) to the next one.
+    // clang-format off
+    static const QHash<QString, int> minutiDetti{
+        {"", 0}, {"e un quarto", 15}, {"e quindici", 15}, {"e mezzo", 30}, {"e mezza", 30},
+        {"e trenta", 30}, {"tre quarti", 45}, {"e tre quarti", 45}, {"e quarantacinque", 45},
+        {"Manca mezz'ora", -30}, {"Manca un quarto d'ora", -15},
+        {"Mancano quindici minuti", -15}, {"Mancano trenta minuti", -30}};
+    static const QHash<QString, int> ore{
+        {"l'una", 1}, {"una", 1}, {"mezzogiorno", 12}, {"dodici", 12}, {"ventiquattro", 24}};
+    // clang-format on
+    static const QRegularExpression forma(
+        QStringLiteral("^(?:E' (l'una|mezzogiorno|mezzanotte)|Sono le (\\S+))(?: (.+))?$|"
+                       "^(Manca.*) (?:alle |a |all')(\\S+)$"));
+    static const QRegularExpression inCifre(QStringLiteral("^e (\\d+)$|^Mancano (\\d+) minuti$"));
+    // Blanks carry no meaning; a full stop closes all but "Sono le 7" and its like.
+    frase = frase.simplified();
+    const bool punto = frase.endsWith(u'.');
+    frase.chop(punto ? 1 : 0);
+    if (frase == u"Sono passate da mezz'ora le ventiquattro")
+        return {2430};
+    const auto m = forma.match(frase);
+    const QString quanto = m.captured(3) + m.captured(4),
+                  parola = m.captured(1) + m.captured(2) + m.captured(5);
+    const auto cifre = inCifre.match(quanto);
+    const int minuti = cifre.hasMatch() ? cifre.captured(1).toInt() - cifre.captured(2).toInt()
+                                        : minutiDetti.value(quanto, -99);
+    bool oraInCifre = false;
+    int ora = parola.toInt(&oraInCifre);
+    ora = oraInCifre ? ora : parola == u"mezzanotte" ? modoOre : ore.value(parola, -1);
+    // 1, 12 and 24 are said in words after "E'" and "Sono le"; "e mezzo" is
+    // said of 12 only, "e tre quarti" of 1 and 24 only.
+    if (!m.hasMatch() || ora < 1 || minuti == -99 || (minuti < 0) == m.captured(4).isEmpty() ||
+        punto == (oraInCifre && quanto.isEmpty()) ||
+        (oraInCifre && m.captured(4).isEmpty() && (ora == 1 || ora % 12 == 0)) ||
+        (quanto == u"e mezzo" && ora != 12) ||
+        (quanto == u"e tre quarti") != (quanto.endsWith(u"tre quarti") && (ora == 1 || ora == 24)))
+        return {};
+    if (minuti >= 0)
+        return {100 * ora + minuti};
+    // Counting down to l'una comes from 12, or from 24 where midnight is 24.
+    if (ora == 1)
+        return modoOre == 24 ? QSet<int>{1260 + minuti, 2460 + minuti} : QSet<int>{1260 + minuti};
+    return {100 * (ora - 1) + 60 + minuti};
 }
 
-void Riga(const char* nome, Schermata schermata, int modoOre, const char* estrazioni,
-          const Attesa& attesa) {
-    QTest::newRow(nome) << schermata << modoOre << QString::fromLatin1(estrazioni) << attesa;
+// Every question a screen can ask: every outcome of every draw, depth first.
+// Draw p takes the middle of one of Celle(p) equal cells of [0, 1), which
+// reach every outcome of the draws the questions make (12, 24 or 48 values,
+// then 2, 3, 4 or 12, then 2 or 3).
+QList<Domanda> TutteLeDomande(Schermata schermata, qint16 modoOre) {
+    struct Generatore : GeneratoreCasuale {
+        static int Celle(qsizetype p) { return p == 0 ? 48 : p == 1 ? 12 : 4; }
+        float Prossimo() override {
+            if (usate == celle.size())
+                celle.append(0);
+            const qsizetype p = usate++;
+            return (float(celle[p]) + 0.5f) / float(Celle(p));
+        }
+        QList<int> celle;
+        qsizetype usate = 0;
+    };
+    QList<Domanda> domande;
+    QList<int> celle;
+    do {
+        Generatore generatore;
+        generatore.celle = celle;
+        domande.append(NuovaDomanda(schermata, modoOre, generatore));
+        celle = generatore.celle.first(generatore.usate);
+        while (!celle.isEmpty() && ++celle.last() == Generatore::Celle(celle.size() - 1))
+            celle.removeLast();
+    } while (!celle.isEmpty());
+    return domande;
 }
 
-// The question log, switched on for one test whatever the logging rules say.
-QLoggingCategory::CategoryFilter filtroPrecedente = nullptr;
-QStringList righeRegistro;
-
-void AccendiRegistroDomande(QLoggingCategory* categoria) {
-    if (filtroPrecedente)
-        filtroPrecedente(categoria);
-    if (qstrcmp(categoria->categoryName(), "ertavino.question") == 0)
-        categoria->setEnabled(QtDebugMsg, true);
-}
-
-void RaccogliRegistro(QtMsgType, const QMessageLogContext& contesto, const QString& riga) {
-    if (qstrcmp(contesto.category, "ertavino.question") == 0)
-        righeRegistro.append(riga);
+// The asked time as the answer checks read the question variables (a screen
+// leaves those it does not use at 0); the half hour n = 1 is half past ModoOre.
+int Chiesto(const Domanda& d, int modoOre) {
+    const int n = d.MezzeOreDomanda;
+    if (n > 0)
+        return n % 2 == 0 ? 50 * n : n == 1 ? 100 * modoOre + 30 : 50 * (n - 1) + 30;
+    return 100 * d.OraDomanda + 15 * d.QuartoDomanda + d.MinutiDomanda;
 }
 
 } // namespace
 
-// Every row of every sentence table, each alternative forced by its draw. A
-// script lists the draws in the order the question must make them and with
-// the number of values each draws from, so a draw out of order, of the wrong
-// size, missing or extra fails the row.
 class TestFrasi : public QObject {
     Q_OBJECT
 
-    void Verifica() {
+private slots:
+    // Each row's sentence, and no draw missing or extra.
+    void frase_data() {
+        QTest::addColumn<Schermata>("schermata");
+        QTest::addColumn<int>("modoOre");
+        QTest::addColumn<QString>("copione");
+        QTest::addColumn<QString>("frase");
+        QHash<QString, Schermata> schermate;
+        for (int s = 0; s <= int(Schermata::Ruota10); ++s)
+            schermate.insert(NomeSchermata(Schermata(s)), Schermata(s));
+        static const QRegularExpression riga(QStringLiteral("^(\\S+) +(\\d+) +([^=]+?) += (.+)$"));
+        const QString testo = QString::fromUtf8(Righe).replace(
+            QRegularExpression(QStringLiteral("\\n *\\| ?")), QStringLiteral("|"));
+        for (const QString& linea : testo.split(u'\n', Qt::SkipEmptyParts)) {
+            const auto m = riga.match(linea);
+            if (!linea.startsWith(u'#') && (!m.hasMatch() || !schermate.contains(m.captured(1))))
+                qFatal("malformed row: %s", qPrintable(linea));
+            const QStringList frasi = m.captured(4).split(u'|');
+            for (qsizetype v = 0; m.hasMatch() && v < frasi.size(); ++v)
+                QTest::addRow("%s (%s, %sh)", qPrintable(frasi[v]), qPrintable(m.captured(1)),
+                              qPrintable(m.captured(2)))
+                    << schermate[m.captured(1)] << m.captured(2).toInt()
+                    << m.captured(3).replace(u'*', QString::number(v)) << frasi[v];
+        }
+    }
+    void frase() {
         QFETCH(Schermata, schermata);
         QFETCH(int, modoOre);
-        QFETCH(QString, estrazioni);
-        QFETCH(Attesa, attesa);
-        GeneratoreScritto copione = Copione(estrazioni);
-        const int previste = copione.Rimasti();
-        const Domanda d = NuovaDomanda(schermata, qint16(modoOre), copione);
-        QCOMPARE(d.FraseDaDire, attesa.frase);
-        QCOMPARE(d.TestoDigitale, attesa.testo);
-        QCOMPARE(d.OraDomanda, attesa.ora);
-        QCOMPARE(d.MezzeOreDomanda, attesa.mezze);
-        QCOMPARE(d.QuartoDomanda, attesa.quarto);
-        QCOMPARE(d.MinutiDomanda, attesa.minuti);
-        QCOMPARE(d.OraAlternativa, attesa.alternativa);
-        QCOMPARE(copione.Usati(), previste);
+        QFETCH(QString, copione);
+        QFETCH(QString, frase);
+        GeneratoreScritto generatore;
+        for (const QString& e : copione.split(u' ', Qt::SkipEmptyParts))
+            generatore.AggiungiEstrazione(e.section(u'/', 0, 0).toInt(),
+                                          e.section(u'/', 1).toInt());
+        const int previste = generatore.Rimasti();
+        QCOMPARE(NuovaDomanda(schermata, qint16(modoOre), generatore).FraseDaDire, frase);
+        QCOMPARE(generatore.Usati(), previste);
     }
 
-private slots:
-    // frmRuota1 writes Text1 before speaking; frmRuota2 writes nothing.
-    void oreIntere_data() {
-        Colonne();
-        Riga("l'una, 12h", S::Ruota1, 12, "0/12",
-             {.ora = 1, .frase = "E' l'una.", .testo = "1 : 00"});
-        Riga("12 mezzanotte, 12h", S::Ruota1, 12, "11/12 1/3",
-             {.ora = 12, .frase = "E' mezzanotte.", .testo = "12 : 00"});
-        Riga("12 le dodici, 12h", S::Ruota1, 12, "11/12 2/3",
-             {.ora = 12, .frase = "Sono le dodici.", .testo = "12 : 00"});
-        Riga("12 mezzogiorno, 12h", S::Ruota1, 12, "11/12 0/3",
-             {.ora = 12, .frase = "E' mezzogiorno.", .testo = "12 : 00"});
-        Riga("le 7 senza punto, 12h", S::Ruota1, 12, "6/12",
-             {.ora = 7, .frase = "Sono le 7", .testo = "7 : 00"});
-        Riga("le 11 senza testo, 12h", S::Ruota2, 12, "10/12", {.ora = 11, .frase = "Sono le 11"});
-        Riga("l'una, 24h", S::Ruota1, 24, "0/24",
-             {.ora = 1, .frase = "E' l'una.", .testo = "1 : 00"});
-        Riga("le 13 non l'una, 24h", S::Ruota1, 24, "12/24",
-             {.ora = 13, .frase = "Sono le 13", .testo = "13 : 00"});
-        Riga("12 mezzogiorno, 24h", S::Ruota2, 24, "11/24 1/2",
-             {.ora = 12, .frase = "E' mezzogiorno."});
-        Riga("12 le dodici, 24h", S::Ruota2, 24, "11/24 0/2",
-             {.ora = 12, .frase = "Sono le dodici."});
-        Riga("24 mezzanotte, 24h", S::Ruota1, 24, "23/24 1/2",
-             {.ora = 24, .frase = "E' mezzanotte.", .testo = "24 : 00"});
-        Riga("24 le ventiquattro, 24h", S::Ruota1, 24, "23/24 0/2",
-             {.ora = 24, .frase = "Sono le ventiquattro.", .testo = "24 : 00"});
-        Riga("le 17, 24h", S::Ruota2, 24, "16/24", {.ora = 17, .frase = "Sono le 17"});
+    // Every question of every screen under the conventions the menu opens it
+    // with: the sentence names the asked time (both, when two times share it),
+    // the digital text shows it with two-digit minutes where the screen writes
+    // one, and the screen asks every time of its range and nothing else.
+    void ogniDomanda_data() {
+        QTest::addColumn<Schermata>("schermata");
+        QTest::addColumn<int>("modoOre");
+        QTest::addColumn<int>("passo");
+        QTest::addColumn<MomentoTesto>("momento");
+        const auto R = [](Schermata s, QList<int> conv, int passo, MomentoTesto momento) {
+            for (int modoOre : conv)
+                QTest::addRow("%s, %dh", qPrintable(NomeSchermata(s)), modoOre)
+                    << s << modoOre << passo << momento;
+        };
+        R(Schermata::Ruota1, {12, 24}, 60, MomentoTesto::PrimaDiParlare);
+        R(Schermata::Ruota2, {12, 24}, 60, MomentoTesto::Nessuno);
+        R(Schermata::Ruota3, {12, 24}, 30, MomentoTesto::PrimaDiParlare);
+        R(Schermata::Ruota4, {12, 24}, 30, MomentoTesto::Nessuno);
+        R(Schermata::Ruota5, {12}, 30, MomentoTesto::PrimaDiParlare);
+        R(Schermata::Ruota5a, {24}, 30, MomentoTesto::PrimaDiParlare);
+        R(Schermata::Ruota6, {12, 24}, 30, MomentoTesto::Nessuno);
+        R(Schermata::Ruota7, {12, 24}, 15, MomentoTesto::DopoAverParlato);
+        R(Schermata::Ruota8, {12, 24}, 15, MomentoTesto::Nessuno);
+        R(Schermata::Ruota9, {12}, 5, MomentoTesto::DopoAverParlato);
+        R(Schermata::Ruota9a, {24}, 5, MomentoTesto::DopoAverParlato);
+        R(Schermata::Ruota10, {12, 24}, 5, MomentoTesto::Nessuno);
     }
-    void oreIntere() { Verifica(); }
-
-    // The draw of half hours, then for half past the family (1 past, 2 to),
-    // then the row's alternative. frmRuota3 and frmRuota5 write Text1.
-    void mezzeOre_data() {
-        Colonne();
-        Riga("intera l'una, 12h", S::Ruota3, 12, "1/24",
-             {.mezze = 2, .frase = "E' l'una.", .testo = "1 : 00"});
-        Riga("intera 12 mezzanotte, 12h", S::Ruota3, 12, "23/24 1/3",
-             {.mezze = 24, .frase = "E' mezzanotte.", .testo = "12 : 00"});
-        Riga("intera le 7, 12h", S::Ruota3, 12, "13/24",
-             {.mezze = 14, .frase = "Sono le 7", .testo = "7 : 00"});
-        Riga("l'una e mezza, 12h", S::Ruota3, 12, "2/24 0/2",
-             {.mezze = 3, .frase = "E' l'una e mezza.", .testo = "1 : 30"});
-        Riga("mezzanotte e mezzo, 12h", S::Ruota3, 12, "0/24 0/2 1/3",
-             {.mezze = 1, .frase = "E' mezzanotte e mezzo.", .testo = "12 : 30"});
-        Riga("le dodici e mezzo, 12h", S::Ruota3, 12, "0/24 0/2 2/3",
-             {.mezze = 1, .frase = "Sono le dodici e mezzo.", .testo = "12 : 30"});
-        Riga("mezzogiorno e mezzo, 12h", S::Ruota5, 12, "0/24 0/2 0/3",
-             {.mezze = 1, .frase = "E' mezzogiorno e mezzo.", .testo = "12 : 30"});
-        Riga("le 3 e mezza, 12h", S::Ruota3, 12, "6/24 0/2",
-             {.mezze = 7, .frase = "Sono le 3 e mezza.", .testo = "3 : 30"});
-        Riga("manca a mezzanotte, 12h", S::Ruota3, 12, "22/24 1/2 1/3",
-             {.mezze = 23, .frase = "Manca mezz'ora a mezzanotte.", .testo = "11 : 30"});
-        Riga("manca alle dodici, 12h", S::Ruota4, 12, "22/24 1/2 2/3",
-             {.mezze = 23, .frase = "Manca mezz'ora alle dodici."});
-        Riga("manca a mezzogiorno, 12h", S::Ruota6, 12, "22/24 1/2 0/3",
-             {.mezze = 23, .frase = "Manca mezz'ora a mezzogiorno."});
-        Riga("manca all'una da mezzanotte e mezza, 12h", S::Ruota4, 12, "0/24 1/2",
-             {.mezze = 1, .frase = "Manca mezz'ora all'una."});
-        Riga("manca alle 4, 12h", S::Ruota5, 12, "6/24 1/2",
-             {.mezze = 7, .frase = "Manca mezz'ora alle 4.", .testo = "3 : 30"});
-        Riga("manca alle 2, 12h", S::Ruota5, 12, "2/24 1/2",
-             {.mezze = 3, .frase = "Manca mezz'ora alle 2.", .testo = "1 : 30"});
-        Riga("intera 24 mezzanotte, 24h", S::Ruota3, 24, "47/48 1/2",
-             {.mezze = 48, .frase = "E' mezzanotte.", .testo = "24 : 00"});
-        Riga("intera le 13, 24h", S::Ruota3, 24, "25/48",
-             {.mezze = 26, .frase = "Sono le 13", .testo = "13 : 00"});
-        Riga("intera le dodici, 24h", S::Ruota3, 24, "23/48 0/2",
-             {.mezze = 24, .frase = "Sono le dodici.", .testo = "12 : 00"});
-        Riga("l'una e mezza, 24h", S::Ruota3, 24, "2/48 0/2",
-             {.mezze = 3, .frase = "E' l'una e mezza.", .testo = "1 : 30"});
-        Riga("mezzogiorno e mezzo, 24h", S::Ruota3, 24, "24/48 0/2 1/2",
-             {.mezze = 25, .frase = "E' mezzogiorno e mezzo.", .testo = "12 : 30"});
-        Riga("le dodici e mezzo, 24h", S::Ruota4, 24, "24/48 0/2 0/2",
-             {.mezze = 25, .frase = "Sono le dodici e mezzo."});
-        Riga("mezzanotte e mezza, 24h", S::Ruota3, 24, "0/48 0/2 1/2",
-             {.mezze = 1, .frase = "E' mezzanotte e mezza.", .testo = "24 : 30"});
-        Riga("passate da mezz'ora le ventiquattro, 24h", S::Ruota6, 24, "0/48 0/2 0/2",
-             {.mezze = 1, .frase = "Sono passate da mezz'ora le ventiquattro."});
-        Riga("le 16 e mezza, 24h", S::Ruota3, 24, "32/48 0/2",
-             {.mezze = 33, .frase = "Sono le 16 e mezza.", .testo = "16 : 30"});
-        Riga("manca a mezzogiorno, 24h", S::Ruota3, 24, "22/48 1/2 1/2",
-             {.mezze = 23, .frase = "Manca mezz'ora a mezzogiorno.", .testo = "11 : 30"});
-        Riga("manca alle dodici, 24h", S::Ruota4, 24, "22/48 1/2 0/2",
-             {.mezze = 23, .frase = "Manca mezz'ora alle dodici."});
-        Riga("manca all'una da 12 e mezza, anche 24, 24h", S::Ruota4, 24, "24/48 1/2",
-             {.mezze = 25, .frase = "Manca mezz'ora all'una.", .alternativa = 24});
-        Riga("manca all'una da 24 e mezza, anche 12, 24h", S::Ruota6, 24, "0/48 1/2",
-             {.mezze = 1, .frase = "Manca mezz'ora all'una.", .alternativa = 12});
-        Riga("manca all'una sulla schermata a clic, 24h", S::Ruota3, 24, "0/48 1/2",
-             {.mezze = 1,
-              .frase = "Manca mezz'ora all'una.",
-              .testo = "24 : 30",
-              .alternativa = 12});
-        Riga("manca alle 24 senza mezzanotte, 24h", S::Ruota6, 24, "46/48 1/2",
-             {.mezze = 47, .frase = "Manca mezz'ora alle 24."});
-        Riga("manca alle 7, 24h", S::Ruota3, 24, "12/48 1/2",
-             {.mezze = 13, .frase = "Manca mezz'ora alle 7.", .testo = "6 : 30"});
-    }
-    void mezzeOre() { Verifica(); }
-
-    // frmRuota5a, 24 hours only, with its own wording for half past.
-    void mezzeOreATrenta_data() {
-        Colonne();
-        const auto R = S::Ruota5a;
-        Riga("l'una e mezza", R, 24, "2/48 0/2",
-             {.mezze = 3, .frase = "E' l'una e mezza.", .testo = "1 : 30"});
-        Riga("manca alle 2", R, 24, "2/48 1/2",
-             {.mezze = 3, .frase = "Manca mezz'ora alle 2.", .testo = "1 : 30"});
-        Riga("le 11 e trenta", R, 24, "22/48 0/2",
-             {.mezze = 23, .frase = "Sono le 11 e trenta.", .testo = "11 : 30"});
-        Riga("manca a mezzogiorno", R, 24, "22/48 1/2 1/2",
-             {.mezze = 23, .frase = "Manca mezz'ora a mezzogiorno.", .testo = "11 : 30"});
-        Riga("manca alle dodici", R, 24, "22/48 1/2 0/2",
-             {.mezze = 23, .frase = "Manca mezz'ora alle dodici.", .testo = "11 : 30"});
-        Riga("mezzogiorno e mezzo", R, 24, "24/48 0/2 1/2",
-             {.mezze = 25, .frase = "E' mezzogiorno e mezzo.", .testo = "12 : 30"});
-        Riga("le dodici e mezzo", R, 24, "24/48 0/2 0/2",
-             {.mezze = 25, .frase = "Sono le dodici e mezzo.", .testo = "12 : 30"});
-        // Half past 24 is counted down in minutes here, so this names 12 : 30 only.
-        Riga("manca all'una solo da 12 e mezza", R, 24, "24/48 1/2",
-             {.mezze = 25, .frase = "Manca mezz'ora all'una.", .testo = "12 : 30"});
-        Riga("mezzanotte e mezza", R, 24, "0/48 0/2 1/2",
-             {.mezze = 1, .frase = "E' mezzanotte e mezza.", .testo = "24 : 30"});
-        Riga("le ventiquattro e trenta", R, 24, "0/48 0/2 0/2",
-             {.mezze = 1, .frase = "Sono le ventiquattro e trenta.", .testo = "24 : 30"});
-        Riga("mancano trenta minuti all'una", R, 24, "0/48 1/2",
-             {.mezze = 1, .frase = "Mancano trenta minuti all'una.", .testo = "24 : 30"});
-        Riga("le 20 e trenta", R, 24, "40/48 0/2",
-             {.mezze = 41, .frase = "Sono le 20 e trenta.", .testo = "20 : 30"});
-        Riga("manca alle 19", R, 24, "36/48 1/2",
-             {.mezze = 37, .frase = "Manca mezz'ora alle 19.", .testo = "18 : 30"});
-        Riga("manca alle 24", R, 24, "46/48 1/2",
-             {.mezze = 47, .frase = "Manca mezz'ora alle 24.", .testo = "23 : 30"});
-        Riga("intera mezzanotte", R, 24, "47/48 1/2",
-             {.mezze = 48, .frase = "E' mezzanotte.", .testo = "24 : 00"});
-        Riga("intera le 7", R, 24, "13/48", {.mezze = 14, .frase = "Sono le 7", .testo = "7 : 00"});
-    }
-    void mezzeOreATrenta() { Verifica(); }
-
-    // Hour, quarter, the alternative of quarters 0 to 2, the draw between three
-    // quarters and a quarter to (made for every quarter), the alternative of
-    // quarter 3. frmRuota7 writes Text1 after speaking.
-    void quarti_data() {
-        Colonne();
-        Riga("quarto 0 mezzanotte, 12h", S::Ruota7, 12, "11/12 0/4 1/3 0/2",
-             {.ora = 12, .frase = "E' mezzanotte.", .testo = "12 : 00"});
-        Riga("quarto 0 le 5, 12h", S::Ruota7, 12, "4/12 0/4 1/2",
-             {.ora = 5, .frase = "Sono le 5", .testo = "5 : 00"});
-        Riga("l'una e un quarto, 12h", S::Ruota7, 12, "0/12 1/4 0/2",
-             {.ora = 1, .quarto = 1, .frase = "E' l'una e un quarto.", .testo = "1 : 15"});
-        Riga("mezzanotte e un quarto, 12h", S::Ruota7, 12, "11/12 1/4 1/3 0/2",
-             {.ora = 12, .quarto = 1, .frase = "E' mezzanotte e un quarto.", .testo = "12 : 15"});
-        Riga("le dodici e un quarto, 12h", S::Ruota8, 12, "11/12 1/4 2/3 1/2",
-             {.ora = 12, .quarto = 1, .frase = "Sono le dodici e un quarto."});
-        Riga("mezzogiorno e quindici, 12h", S::Ruota8, 12, "11/12 1/4 0/3 0/2",
-             {.ora = 12, .quarto = 1, .frase = "E' mezzogiorno e quindici."});
-        Riga("le 4 e un quarto, 12h", S::Ruota7, 12, "3/12 1/4 1/2 0/2",
-             {.ora = 4, .quarto = 1, .frase = "Sono le 4 e un quarto.", .testo = "4 : 15"});
-        Riga("le 4 e quindici, 12h", S::Ruota8, 12, "3/12 1/4 0/2 0/2",
-             {.ora = 4, .quarto = 1, .frase = "Sono le 4 e quindici."});
-        Riga("l'una e mezza, 12h", S::Ruota7, 12, "0/12 2/4 1/2",
-             {.ora = 1, .quarto = 2, .frase = "E' l'una e mezza.", .testo = "1 : 30"});
-        Riga("mezzanotte e mezza, 12h", S::Ruota7, 12, "11/12 2/4 1/3 0/2",
-             {.ora = 12, .quarto = 2, .frase = "E' mezzanotte e mezza.", .testo = "12 : 30"});
-        Riga("le dodici e mezza, 12h", S::Ruota8, 12, "11/12 2/4 2/3 0/2",
-             {.ora = 12, .quarto = 2, .frase = "Sono le dodici e mezza."});
-        Riga("mezzogiorno e trenta, 12h", S::Ruota8, 12, "11/12 2/4 0/3 0/2",
-             {.ora = 12, .quarto = 2, .frase = "E' mezzogiorno e trenta."});
-        Riga("le 9 e mezza, 12h", S::Ruota7, 12, "8/12 2/4 1/2 0/2",
-             {.ora = 9, .quarto = 2, .frase = "Sono le 9 e mezza.", .testo = "9 : 30"});
-        Riga("le 9 e trenta, 12h", S::Ruota8, 12, "8/12 2/4 0/2 0/2",
-             {.ora = 9, .quarto = 2, .frase = "Sono le 9 e trenta."});
-        Riga("l'una e tre quarti, 12h", S::Ruota7, 12, "0/12 3/4 0/2",
-             {.ora = 1, .quarto = 3, .frase = "E' l'una e tre quarti.", .testo = "1 : 45"});
-        Riga("mezzanotte tre quarti, 12h", S::Ruota7, 12, "11/12 3/4 0/2 1/3",
-             {.ora = 12, .quarto = 3, .frase = "E' mezzanotte tre quarti.", .testo = "12 : 45"});
-        Riga("le dodici tre quarti, 12h", S::Ruota8, 12, "11/12 3/4 0/2 2/3",
-             {.ora = 12, .quarto = 3, .frase = "Sono le dodici tre quarti."});
-        Riga("mezzogiorno e quarantacinque, 12h", S::Ruota8, 12, "11/12 3/4 0/2 0/3",
-             {.ora = 12, .quarto = 3, .frase = "E' mezzogiorno e quarantacinque."});
-        Riga("le 2 tre quarti, 12h", S::Ruota7, 12, "1/12 3/4 0/2 1/2",
-             {.ora = 2, .quarto = 3, .frase = "Sono le 2 tre quarti.", .testo = "2 : 45"});
-        Riga("le 2 e quarantacinque, 12h", S::Ruota8, 12, "1/12 3/4 0/2 0/2",
-             {.ora = 2, .quarto = 3, .frase = "Sono le 2 e quarantacinque."});
-        Riga("un quarto all'una, una sola lettura, 12h", S::Ruota7, 12, "11/12 3/4 1/2",
-             {.ora = 12,
-              .quarto = 3,
-              .frase = "Manca un quarto d'ora all'una.",
-              .testo = "12 : 45"});
-        Riga("quindici minuti alle 12, 12h", S::Ruota7, 12, "10/12 3/4 1/2 1/2",
-             {.ora = 11,
-              .quarto = 3,
-              .frase = "Mancano quindici minuti alle 12.",
-              .testo = "11 : 45"});
-        Riga("un quarto alle 12, 12h", S::Ruota8, 12, "10/12 3/4 1/2 0/2",
-             {.ora = 11, .quarto = 3, .frase = "Manca un quarto d'ora alle 12."});
-        Riga("quindici minuti alle 7, 12h", S::Ruota8, 12, "5/12 3/4 1/2 1/2",
-             {.ora = 6, .quarto = 3, .frase = "Mancano quindici minuti alle 7."});
-        Riga("un quarto alle 2, 12h", S::Ruota8, 12, "0/12 3/4 1/2 0/2",
-             {.ora = 1, .quarto = 3, .frase = "Manca un quarto d'ora alle 2."});
-        Riga("quarto 0 mezzogiorno, 24h", S::Ruota7, 24, "11/24 0/4 1/2 0/2",
-             {.ora = 12, .frase = "E' mezzogiorno.", .testo = "12 : 00"});
-        Riga("quarto 0 le dodici, 24h", S::Ruota8, 24, "11/24 0/4 0/2 0/2",
-             {.ora = 12, .frase = "Sono le dodici."});
-        Riga("quarto 0 mezzanotte, 24h", S::Ruota7, 24, "23/24 0/4 1/2 0/2",
-             {.ora = 24, .frase = "E' mezzanotte.", .testo = "24 : 00"});
-        Riga("quarto 0 le ventiquattro, 24h", S::Ruota8, 24, "23/24 0/4 0/2 0/2",
-             {.ora = 24, .frase = "Sono le ventiquattro."});
-        Riga("quarto 0 le 13, 24h", S::Ruota7, 24, "12/24 0/4 0/2",
-             {.ora = 13, .frase = "Sono le 13", .testo = "13 : 00"});
-        Riga("l'una e un quarto, 24h", S::Ruota7, 24, "0/24 1/4 0/2",
-             {.ora = 1, .quarto = 1, .frase = "E' l'una e un quarto.", .testo = "1 : 15"});
-        Riga("mezzogiorno e un quarto, 24h", S::Ruota7, 24, "11/24 1/4 1/2 0/2",
-             {.ora = 12, .quarto = 1, .frase = "E' mezzogiorno e un quarto.", .testo = "12 : 15"});
-        Riga("le dodici e quindici, 24h", S::Ruota8, 24, "11/24 1/4 0/2 0/2",
-             {.ora = 12, .quarto = 1, .frase = "Sono le dodici e quindici."});
-        Riga("mezzanotte e un quarto con due spazi, 24h", S::Ruota7, 24, "23/24 1/4 1/2 0/2",
-             {.ora = 24, .quarto = 1, .frase = "E' mezzanotte  e un quarto.", .testo = "24 : 15"});
-        Riga("le ventiquattro e quindici, 24h", S::Ruota8, 24, "23/24 1/4 0/2 0/2",
-             {.ora = 24, .quarto = 1, .frase = "Sono le ventiquattro e quindici."});
-        Riga("le 17 e un quarto, 24h", S::Ruota7, 24, "16/24 1/4 1/2 0/2",
-             {.ora = 17, .quarto = 1, .frase = "Sono le 17 e un quarto.", .testo = "17 : 15"});
-        Riga("le 17 e quindici, 24h", S::Ruota8, 24, "16/24 1/4 0/2 0/2",
-             {.ora = 17, .quarto = 1, .frase = "Sono le 17 e quindici."});
-        Riga("l'una e mezza, 24h", S::Ruota7, 24, "0/24 2/4 0/2",
-             {.ora = 1, .quarto = 2, .frase = "E' l'una e mezza.", .testo = "1 : 30"});
-        Riga("mezzogiorno e mezza, 24h", S::Ruota7, 24, "11/24 2/4 1/2 0/2",
-             {.ora = 12, .quarto = 2, .frase = "E' mezzogiorno e mezza.", .testo = "12 : 30"});
-        Riga("le dodici e trenta, 24h", S::Ruota8, 24, "11/24 2/4 0/2 0/2",
-             {.ora = 12, .quarto = 2, .frase = "Sono le dodici e trenta."});
-        Riga("mezzanotte e mezza, 24h", S::Ruota7, 24, "23/24 2/4 1/2 0/2",
-             {.ora = 24, .quarto = 2, .frase = "E' mezzanotte e mezza.", .testo = "24 : 30"});
-        Riga("le ventiquattro e trenta, 24h", S::Ruota8, 24, "23/24 2/4 0/2 0/2",
-             {.ora = 24, .quarto = 2, .frase = "Sono le ventiquattro e trenta."});
-        Riga("le 21 e mezza, 24h", S::Ruota8, 24, "20/24 2/4 1/2 0/2",
-             {.ora = 21, .quarto = 2, .frase = "Sono le 21 e mezza."});
-        Riga("le 21 e trenta, 24h", S::Ruota8, 24, "20/24 2/4 0/2 0/2",
-             {.ora = 21, .quarto = 2, .frase = "Sono le 21 e trenta."});
-        Riga("l'una e tre quarti, 24h", S::Ruota7, 24, "0/24 3/4 0/2",
-             {.ora = 1, .quarto = 3, .frase = "E' l'una e tre quarti.", .testo = "1 : 45"});
-        Riga("mezzogiorno tre quarti, 24h", S::Ruota7, 24, "11/24 3/4 0/2 1/2",
-             {.ora = 12, .quarto = 3, .frase = "E' mezzogiorno tre quarti.", .testo = "12 : 45"});
-        Riga("le dodici e quarantacinque, 24h", S::Ruota8, 24, "11/24 3/4 0/2 0/2",
-             {.ora = 12, .quarto = 3, .frase = "Sono le dodici e quarantacinque."});
-        Riga("mezzanotte e tre quarti, 24h", S::Ruota7, 24, "23/24 3/4 0/2 1/2",
-             {.ora = 24, .quarto = 3, .frase = "E' mezzanotte e tre quarti.", .testo = "24 : 45"});
-        Riga("le ventiquattro e quarantacinque, 24h", S::Ruota8, 24, "23/24 3/4 0/2 0/2",
-             {.ora = 24, .quarto = 3, .frase = "Sono le ventiquattro e quarantacinque."});
-        Riga("le 23 tre quarti, 24h", S::Ruota7, 24, "22/24 3/4 0/2 1/2",
-             {.ora = 23, .quarto = 3, .frase = "Sono le 23 tre quarti.", .testo = "23 : 45"});
-        Riga("le 23 e quarantacinque, 24h", S::Ruota8, 24, "22/24 3/4 0/2 0/2",
-             {.ora = 23, .quarto = 3, .frase = "Sono le 23 e quarantacinque."});
-        Riga(
-            "un quarto all'una da 12, anche 24, 24h", S::Ruota8, 24, "11/24 3/4 1/2",
-            {.ora = 12, .quarto = 3, .frase = "Manca un quarto d'ora all'una.", .alternativa = 24});
-        Riga(
-            "un quarto all'una da 24, anche 12, 24h", S::Ruota8, 24, "23/24 3/4 1/2",
-            {.ora = 24, .quarto = 3, .frase = "Manca un quarto d'ora all'una.", .alternativa = 12});
-        Riga("un quarto all'una sulla schermata a clic, 24h", S::Ruota7, 24, "23/24 3/4 1/2",
-             {.ora = 24,
-              .quarto = 3,
-              .frase = "Manca un quarto d'ora all'una.",
-              .testo = "24 : 45",
-              .alternativa = 12});
-        Riga("un quarto a mezzanotte, 24h", S::Ruota7, 24, "22/24 3/4 1/2 1/2",
-             {.ora = 23,
-              .quarto = 3,
-              .frase = "Manca un quarto d'ora a mezzanotte.",
-              .testo = "23 : 45"});
-        Riga("quindici minuti alle ventiquattro, 24h", S::Ruota8, 24, "22/24 3/4 1/2 0/2",
-             {.ora = 23, .quarto = 3, .frase = "Mancano quindici minuti alle ventiquattro."});
-        Riga("quindici minuti alle 12, 24h", S::Ruota8, 24, "10/24 3/4 1/2 1/2",
-             {.ora = 11, .quarto = 3, .frase = "Mancano quindici minuti alle 12."});
-        Riga("un quarto alle 12, 24h", S::Ruota8, 24, "10/24 3/4 1/2 0/2",
-             {.ora = 11, .quarto = 3, .frase = "Manca un quarto d'ora alle 12."});
-        Riga("un quarto alle 19, 24h", S::Ruota8, 24, "17/24 3/4 1/2 0/2",
-             {.ora = 18, .quarto = 3, .frase = "Manca un quarto d'ora alle 19."});
-    }
-    void quarti() { Verifica(); }
-
-    // Hour, five-minute index, the alternative of 0, 15 and 30 minutes, the
-    // draw between three quarters and a quarter to, its alternative, the draw
-    // between after and before the hour (made for every time, used only past
-    // the half hour), its alternative. frmRuota9 and frmRuota9a write Text1
-    // after speaking, with two-digit minutes.
-    void cinqueMinuti_data() {
-        Colonne();
-        Riga("0 minuti mezzanotte, 12h", S::Ruota9, 12, "11/12 0/12 1/3 0/2 0/2",
-             {.ora = 12, .frase = "E' mezzanotte.", .testo = "12 : 00"});
-        Riga("0 minuti le 9, 12h", S::Ruota9, 12, "8/12 0/12 0/2 1/2",
-             {.ora = 9, .frase = "Sono le 9", .testo = "9 : 00"});
-        Riga("5 minuti sempre dopo l'ora, 12h", S::Ruota9, 12, "8/12 1/12 0/2 1/2",
-             {.ora = 9, .minuti = 5, .frase = "Sono le 9 e 5.", .testo = "9 : 05"});
-        Riga("l'una e 10, 12h", S::Ruota9, 12, "0/12 2/12 0/2 0/2",
-             {.ora = 1, .minuti = 10, .frase = "E' l'una e 10.", .testo = "1 : 10"});
-        Riga("mezzanotte e 20, 12h", S::Ruota9, 12, "11/12 4/12 0/2 0/2 1/3",
-             {.ora = 12, .minuti = 20, .frase = "E' mezzanotte e 20.", .testo = "12 : 20"});
-        Riga("le dodici e 20, 12h", S::Ruota9, 12, "11/12 4/12 0/2 0/2 2/3",
-             {.ora = 12, .minuti = 20, .frase = "Sono le dodici e 20.", .testo = "12 : 20"});
-        Riga("mezzogiorno e 20, 12h", S::Ruota9, 12, "11/12 4/12 0/2 0/2 0/3",
-             {.ora = 12, .minuti = 20, .frase = "E' mezzogiorno e 20.", .testo = "12 : 20"});
-        Riga("25 minuti sempre dopo l'ora, 12h", S::Ruota9, 12, "2/12 5/12 1/2 1/2",
-             {.ora = 3, .minuti = 25, .frase = "Sono le 3 e 25.", .testo = "3 : 25"});
-        Riga("le 3 e 35, 12h", S::Ruota9, 12, "2/12 7/12 0/2 0/2",
-             {.ora = 3, .minuti = 35, .frase = "Sono le 3 e 35.", .testo = "3 : 35"});
-        Riga("20 minuti alle 4, 12h", S::Ruota9, 12, "2/12 8/12 0/2 1/2",
-             {.ora = 3, .minuti = 40, .frase = "Mancano 20 minuti alle 4.", .testo = "3 : 40"});
-        Riga("le 11 e 55, 12h", S::Ruota9, 12, "10/12 11/12 0/2 0/2",
-             {.ora = 11, .minuti = 55, .frase = "Sono le 11 e 55.", .testo = "11 : 55"});
-        Riga("5 minuti alle 12, 12h", S::Ruota9, 12, "10/12 11/12 0/2 1/2",
-             {.ora = 11, .minuti = 55, .frase = "Mancano 5 minuti alle 12.", .testo = "11 : 55"});
-        Riga("10 minuti all'una, una sola lettura, 12h", S::Ruota9, 12, "11/12 10/12 0/2 1/2",
-             {.ora = 12, .minuti = 50, .frase = "Mancano 10 minuti all'una.", .testo = "12 : 50"});
-        Riga("15 minuti, le 5 e un quarto, 12h", S::Ruota9, 12, "4/12 3/12 1/2 0/2 0/2",
-             {.ora = 5, .minuti = 15, .frase = "Sono le 5 e un quarto.", .testo = "5 : 15"});
-        Riga("30 minuti, le 5 e trenta, 12h", S::Ruota9, 12, "4/12 6/12 0/2 0/2 0/2",
-             {.ora = 5, .minuti = 30, .frase = "Sono le 5 e trenta.", .testo = "5 : 30"});
-        Riga("45 minuti, le 5 tre quarti, 12h", S::Ruota9, 12, "4/12 9/12 0/2 1/2 0/2",
-             {.ora = 5, .minuti = 45, .frase = "Sono le 5 tre quarti.", .testo = "5 : 45"});
-        Riga("45 minuti, un quarto alle 6, 12h", S::Ruota9, 12, "4/12 9/12 1/2 0/2 1/2",
-             {.ora = 5, .minuti = 45, .frase = "Manca un quarto d'ora alle 6.", .testo = "5 : 45"});
-        Riga("45 minuti, un quarto all'una, 12h", S::Ruota10, 12, "11/12 9/12 1/2 0/2",
-             {.ora = 12, .minuti = 45, .frase = "Manca un quarto d'ora all'una."});
-        Riga("5 minuti alle 2, 12h", S::Ruota10, 12, "0/12 11/12 0/2 1/2",
-             {.ora = 1, .minuti = 55, .frase = "Mancano 5 minuti alle 2."});
-        Riga("mezzanotte e 35, 12h", S::Ruota10, 12, "11/12 7/12 0/2 0/2 1/3",
-             {.ora = 12, .minuti = 35, .frase = "E' mezzanotte e 35."});
-        Riga("0 minuti mezzanotte, 24h", S::Ruota9a, 24, "23/24 0/12 1/2 0/2 0/2",
-             {.ora = 24, .frase = "E' mezzanotte.", .testo = "24 : 00"});
-        Riga("0 minuti le dodici, 24h", S::Ruota9a, 24, "11/24 0/12 0/2 0/2 0/2",
-             {.ora = 12, .frase = "Sono le dodici.", .testo = "12 : 00"});
-        Riga("15 minuti, mezzanotte e un quarto, 24h", S::Ruota9a, 24, "23/24 3/12 1/2 0/2 0/2",
-             {.ora = 24, .minuti = 15, .frase = "E' mezzanotte  e un quarto.", .testo = "24 : 15"});
-        Riga("30 minuti, le 13 e mezza, 24h", S::Ruota9a, 24, "12/24 6/12 1/2 0/2 0/2",
-             {.ora = 13, .minuti = 30, .frase = "Sono le 13 e mezza.", .testo = "13 : 30"});
-        Riga("l'una e 10, 24h", S::Ruota9a, 24, "0/24 2/12 0/2 0/2",
-             {.ora = 1, .minuti = 10, .frase = "E' l'una e 10.", .testo = "1 : 10"});
-        Riga("mezzogiorno e 20, 24h", S::Ruota9a, 24, "11/24 4/12 0/2 0/2 1/2",
-             {.ora = 12, .minuti = 20, .frase = "E' mezzogiorno e 20.", .testo = "12 : 20"});
-        Riga("le dodici e 20, 24h", S::Ruota9a, 24, "11/24 4/12 0/2 0/2 0/2",
-             {.ora = 12, .minuti = 20, .frase = "Sono le dodici e 20.", .testo = "12 : 20"});
-        Riga("mezzanotte e 5, 24h", S::Ruota9a, 24, "23/24 1/12 0/2 0/2 1/2",
-             {.ora = 24, .minuti = 5, .frase = "E' mezzanotte e 5.", .testo = "24 : 05"});
-        Riga("le ventiquattro e 5, 24h", S::Ruota9a, 24, "23/24 1/12 0/2 0/2 0/2",
-             {.ora = 24, .minuti = 5, .frase = "Sono le ventiquattro e 5.", .testo = "24 : 05"});
-        Riga("le 14 e 50, 24h", S::Ruota9a, 24, "13/24 10/12 0/2 0/2",
-             {.ora = 14, .minuti = 50, .frase = "Sono le 14 e 50.", .testo = "14 : 50"});
-        Riga("10 minuti all'una da 12, anche 24, 24h", S::Ruota9a, 24, "11/24 10/12 0/2 1/2",
-             {.ora = 12,
-              .minuti = 50,
-              .frase = "Mancano 10 minuti all'una.",
-              .testo = "12 : 50",
-              .alternativa = 24});
-        Riga("25 minuti all'una da 24, anche 12, 24h", S::Ruota10, 24, "23/24 7/12 0/2 1/2",
-             {.ora = 24, .minuti = 35, .frase = "Mancano 25 minuti all'una.", .alternativa = 12});
-        Riga("5 minuti a mezzanotte, 24h", S::Ruota10, 24, "22/24 11/12 0/2 1/2 1/2",
-             {.ora = 23, .minuti = 55, .frase = "Mancano 5 minuti a mezzanotte."});
-        Riga("5 minuti alle ventiquattro, 24h", S::Ruota10, 24, "22/24 11/12 0/2 1/2 0/2",
-             {.ora = 23, .minuti = 55, .frase = "Mancano 5 minuti alle ventiquattro."});
-        Riga("20 minuti alle 18, 24h", S::Ruota10, 24, "16/24 8/12 0/2 1/2",
-             {.ora = 17, .minuti = 40, .frase = "Mancano 20 minuti alle 18."});
-        Riga("5 minuti alle 12, 24h", S::Ruota10, 24, "10/24 11/12 0/2 1/2",
-             {.ora = 11, .minuti = 55, .frase = "Mancano 5 minuti alle 12."});
-        Riga("45 minuti, mezzogiorno tre quarti, 24h", S::Ruota10, 24, "11/24 9/12 0/2 1/2 0/2",
-             {.ora = 12, .minuti = 45, .frase = "E' mezzogiorno tre quarti."});
-        Riga("45 minuti, un quarto all'una da 12, 24h", S::Ruota10, 24, "11/24 9/12 1/2 0/2",
-             {.ora = 12,
-              .minuti = 45,
-              .frase = "Manca un quarto d'ora all'una.",
-              .alternativa = 24});
-        Riga("45 minuti, un quarto all'una da 24, 24h", S::Ruota10, 24, "23/24 9/12 1/2 1/2",
-             {.ora = 24,
-              .minuti = 45,
-              .frase = "Manca un quarto d'ora all'una.",
-              .alternativa = 12});
-        Riga("45 minuti, un quarto a mezzanotte, 24h", S::Ruota10, 24, "22/24 9/12 1/2 1/2 0/2",
-             {.ora = 23, .minuti = 45, .frase = "Manca un quarto d'ora a mezzanotte."});
-        Riga("mezzogiorno e 35, 24h", S::Ruota10, 24, "11/24 7/12 0/2 0/2 1/2",
-             {.ora = 12, .minuti = 35, .frase = "E' mezzogiorno e 35."});
-    }
-    void cinqueMinuti() { Verifica(); }
-
-    // One line per question: the screen, the convention, the variables, the
-    // sentence (its blanks kept) and the digital time.
-    void registroUnaRigaPerDomanda() {
-        righeRegistro.clear();
-        filtroPrecedente = QLoggingCategory::installFilter(AccendiRegistroDomande);
-        const QtMessageHandler gestore = qInstallMessageHandler(RaccogliRegistro);
-        GeneratoreScritto copione = Copione("23/24 1/4 1/2 0/2");
-        NuovaDomanda(S::Ruota7, 24, copione);
-        qInstallMessageHandler(gestore);
-        QLoggingCategory::installFilter(filtroPrecedente);
-        QCOMPARE(righeRegistro.size(), 1);
-        const QString& riga = righeRegistro.constFirst();
-        for (const char* parte : {"frmRuota7", "ModoOre 24", "OraDomanda 24", "QuartoDomanda 1",
-                                  "\"E' mezzanotte  e un quarto.\"", "\"24 : 15\""})
-            QVERIFY2(riga.contains(QLatin1String(parte)), qPrintable(riga));
+    void ogniDomanda() {
+        QFETCH(Schermata, schermata);
+        QFETCH(int, modoOre);
+        QFETCH(int, passo);
+        QFETCH(MomentoTesto, momento);
+        const QList<Domanda> domande = TutteLeDomande(schermata, qint16(modoOre));
+        QHash<QString, QSet<int>> tempiDellaFrase;
+        for (const Domanda& d : domande)
+            tempiDellaFrase[d.FraseDaDire].insert(Chiesto(d, modoOre));
+        QSet<int> chiesti;
+        for (const Domanda& d : domande) {
+            const int t = Chiesto(d, modoOre);
+            chiesti.insert(t);
+            QVERIFY2(t / 100 >= 1 && t / 100 <= modoOre && t % 100 % passo == 0,
+                     qPrintable(d.FraseDaDire));
+            QSet<int> detti{t};
+            if (d.OraAlternativa != 0)
+                detti.insert(100 * d.OraAlternativa + t % 100);
+            QVERIFY2(Leggi(d.FraseDaDire, modoOre).contains(detti), qPrintable(d.FraseDaDire));
+            QVERIFY2(tempiDellaFrase[d.FraseDaDire] == detti, qPrintable(d.FraseDaDire));
+            QCOMPARE(d.Momento, momento);
+            QCOMPARE(d.TestoDigitale,
+                     momento == MomentoTesto::Nessuno
+                         ? QString()
+                         : QStringLiteral("%1 : %2").arg(t / 100).arg(t % 100, 2, 10, QChar(u'0')));
+        }
+        QCOMPARE(chiesti.size(), modoOre * 60 / passo);
     }
 };
 

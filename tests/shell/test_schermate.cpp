@@ -1,330 +1,225 @@
+#include "CasaDiProva.h"
 #include "ContestoDiProva.h"
+#include "MessaggiDetti.h"
 #include "MotoreVoceRegistrato.h"
 #include "exercises/SchermataEsercizio.h"
-#include "feedback/Colori.h"
 #include "layout/PulsanteFigura.h"
 #include "layout/Twip.h"
 #include "shell/FormAvvio.h"
-#include "shell/FormMenu.h"
-#include "shell/Impostazioni.h"
-#include "shell/IstanzaUnica.h"
-#include "shell/Modulo1.h"
 #include "shell/Navigazione.h"
-#include "speech/FormImposta.h"
 
-#include <QAbstractButton>
-#include <QCheckBox>
-#include <QFile>
+#include <QComboBox>
 #include <QFontInfo>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-// The program's screens on recording fakes. The random draws are scripted;
-// the exercise screens draw their questions from a long run of 0.3 after
-// whatever a test scripts first.
-struct Programma {
+// The program's screens on recording fakes in a private home; the random
+// draws given, then a long run of 0.3. It notes in order every screen the
+// program shows ("+name") or hides ("-name"); an exercise screen shown adds
+// the convention and its hours bar's maximum (-1: no bar) that it finds.
+struct Programma : QObject {
+    CasaDiProva casa;
     ContestoDiProva p;
     MotoreVoceRegistrato motore;
     Navigazione nav{p.contesto, motore};
+    QStringList passaggi;
 
-    explicit Programma(const QString& percorsoIni = {}) { p.contesto.PercorsoIni = percorsoIni; }
-    void Riempitivo() {
+    explicit Programma(std::initializer_list<float> primi = {}) {
+        p.casuale.Aggiungi(primi);
         for (int i = 0; i < 400; ++i)
             p.casuale.Aggiungi({0.3f});
+        p.contesto.PercorsoIni = casa.Cartella() + "/Ertavino.INI";
+        qApp->installEventFilter(this);
     }
-    template <class T> T* Caricato() const { return qobject_cast<T*>(nav.SchermoCaricato()); }
-    template <class T> T* Figlio(const char* nome) const {
-        return nav.SchermoCaricato()->findChild<T*>(QLatin1String(nome));
-    }
-    void Clic(const char* bottone) const {
-        auto* b = Figlio<QAbstractButton>(bottone);
-        QVERIFY2(b, bottone);
-        QTest::mouseClick(b, Qt::LeftButton);
-    }
-};
-
-// Screens unloaded from their own handlers go when the event loop runs.
-void Scaricamenti() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-QColor ColoreTabella(int voce) {
-    const auto c = ComponentiDaBGR(TabellaColori[std::size_t(voce)]);
-    return QColor(c.rosso, c.verde, c.blu);
-}
-
-// The colour a control shows at the middle of its right edge, away from text.
-QColor Dipinto(QWidget& controllo) {
-    return controllo.grab().toImage().pixelColor(controllo.width() - 2, controllo.height() / 2);
-}
-
-QRect AreaDisplay() {
-    return QGuiApplication::primaryScreen()->availableGeometry();
-}
-
-// What an exercise screen finds when it is activated: the convention and its
-// hours bar's maximum (-1 on click screens).
-struct Attivazione : QObject {
-    Contesto& contesto;
-    QString schermata;
-    qint16 modoOre = 0;
-    int massimo = -2;
-    explicit Attivazione(Contesto& c) : contesto(c) { qApp->installEventFilter(this); }
+    ~Programma() override { qApp->removeEventFilter(this); }
     bool eventFilter(QObject* o, QEvent* e) override {
-        auto* s = qobject_cast<SchermataEsercizio*>(o);
-        if (s && e->type() == QEvent::Show) {
-            schermata = s->objectName();
-            modoOre = contesto.ModoOre;
-            massimo = s->vScroll1() ? s->vScroll1()->maximum() : -1;
-        }
+        auto* w = qobject_cast<QWidget*>(o);
+        const bool mostra = e->type() == QEvent::Show;
+        if (!w || !w->isWindow() || e->spontaneous() || (!mostra && e->type() != QEvent::Hide))
+            return false;
+        passaggi << (mostra ? "+" : "-") + w->objectName();
+        if (auto* s = qobject_cast<SchermataEsercizio*>(w); s && mostra)
+            passaggi.last() += QStringLiteral(" %1 %2")
+                                   .arg(p.contesto.ModoOre)
+                                   .arg(s->vScroll1() ? s->vScroll1()->maximum() : -1);
         return false;
     }
+    QWidget* Schermo() const { return nav.SchermoCaricato(); }
+    template <class T = QWidget> T* Figlio(const QString& nome) const {
+        return Schermo()->findChild<T*>(nome);
+    }
+    QString Testo(const QString& nome) const { return Figlio(nome)->property("text").toString(); }
+    void Clic(const QString& nome) const { QTest::mouseClick(Figlio(nome), Qt::LeftButton); }
+    // The loaded screen fills the display; the one it replaced is gone once
+    // the event loop has run.
+    void Passato(const QPointer<QWidget>& vecchio = nullptr) const {
+        QCOMPARE(Schermo()->frameGeometry(), qApp->primaryScreen()->availableGeometry());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!vecchio);
+    }
 };
+
+// The colour a control shows at the middle of its right edge, away from text.
+QColor Dipinto(QWidget* controllo) {
+    return controllo->grab().toImage().pixelColor(controllo->width() - 2, controllo->height() / 2);
+}
 
 } // namespace
 
 class TestSchermate : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> casa_;
-    QString Ini() const {
-        return casa_->filePath("config/ImpostazioniProgrammiQuibo/Ertavino.INI");
-    }
-
 private slots:
-    void init() {
-        casa_ = std::make_unique<QTemporaryDir>();
-        QDir().mkpath(casa_->filePath("run"));
-        qputenv("XDG_CONFIG_HOME", casa_->filePath("config").toUtf8());
-    }
-
-    void avvioPoiMenu() {
-        Programma prog;
-        prog.p.casuale.AggiungiEstrazione(11, 18); // start screen: colour 12
-        prog.p.casuale.AggiungiEstrazione(2, 18);  // menu: colour 3
+    // From the start screen to the menu, sounds off, into an exercise, back,
+    // and out.
+    void percorso() {
+        // Colour entries 12 (FFFF00) for the start screen, 3 (FFC0FF) for the menu.
+        Programma prog({GeneratoreScritto::Per(11, 18), GeneratoreScritto::Per(2, 18)});
         prog.nav.MostraAvvio();
-        auto* avvio = prog.Caricato<FormAvvio>();
-        QVERIFY(avvio && avvio->isVisible());
-        QCOMPARE(avvio->frameGeometry(), AreaDisplay());
-        QCOMPARE(Dipinto(*avvio), ColoreTabella(12));
-        QCOMPARE(avvio->Label2(0)->text(), QStringLiteral("Ertavino"));
-        QCOMPARE(avvio->Label2(1)->text(), QStringLiteral("04  maggio 2003"));
-        // The name's typeface really resolves, to Comic Sans MS or its stand-in.
-        const QFontInfo carattere(avvio->Label2(0)->font());
-        QVERIFY2(carattere.family() == "Comic Sans MS" || carattere.family() == "Comic Neue",
-                 qPrintable(carattere.family()));
-        QVERIFY(carattere.bold());
-        QCOMPARE(avvio->Label2(0)->font().pointSizeF(), 99.75);
-        // The controls follow the display, the fonts do not.
-        QVERIFY(avvio->Command1()->width() > Tw(3495) * AreaDisplay().width() / Tw(9120) - 2);
+        auto* avvio = qobject_cast<FormAvvio*>(prog.Schermo());
+        prog.Passato();
+        QCOMPARE(Dipinto(avvio), QColor(0, 255, 255));
+        QCOMPARE(avvio->Label2(0)->text() + "|" + avvio->Label2(1)->text() + "|" +
+                     avvio->Command1()->text(),
+                 QStringLiteral("Ertavino|04  maggio 2003|Avvio"));
+        // The name in Comic Sans MS (or its stand-in) bold 99.75 pt: the
+        // controls follow the display, the fonts do not.
+        const QFontInfo nome(avvio->Label2(0)->font());
+        QVERIFY2(QStringList({"Comic Sans MS", "Comic Neue"}).contains(nome.family()) &&
+                     nome.bold() && avvio->Label2(0)->font().pointSizeF() == 99.75,
+                 qPrintable(nome.family()));
+        QCOMPARE(avvio->Command1()->width(), qRound(Tw(3495) * double(avvio->width()) / Tw(9120)));
 
-        const QPointer<FormAvvio> vecchio(avvio);
         QTest::mouseClick(avvio->Command1(), Qt::LeftButton);
-        auto* menu = prog.Caricato<FormMenu>();
-        QVERIFY(menu && menu->isVisible());
-        QVERIFY(!vecchio->isVisible());
-        Scaricamenti();
-        QVERIFY(!vecchio);
-        QCOMPARE(menu->frameGeometry(), AreaDisplay());
-        // The check box shows no patch: its own edge is drawn in the menu's colour.
-        QCOMPARE(Dipinto(*menu), ColoreTabella(3));
-        QCOMPARE(Dipinto(*menu->Check1()), ColoreTabella(3));
-        QCOMPARE(prog.nav.Ridimensiona->SourceForm(), menu);
-        QCOMPARE(prog.p.casuale.Rimasti(), 0);
+        prog.Passato(avvio);
+        // The check box is painted in the menu's colour, entry 3: no patch.
+        QCOMPARE(Dipinto(prog.Figlio("Check1")), QColor(255, 192, 255));
+        QCOMPARE(prog.p.casuale.Usati(), 2);
+        QStringList testi;
+        for (const char* nome : {"Label1", "Label2", "Check1", "Command13", "Command8", "Command1"})
+            testi << prog.Testo(nome);
+        QCOMPARE(testi, QStringList({"dodici ore", "ventiquattro ore", "Suoni attivati",
+                                     "Imposta voce", "Informazioni", "Esci"}));
+
+        QVERIFY(prog.Figlio("Check1")->property("checked").toBool());
+        prog.Clic("Check1");
+        QCOMPARE(prog.p.contesto.SuoniAttivati, qint16(0));
+        prog.Clic("Command9");
+        const QPointer<QWidget> esercizio = prog.Schermo();
+        prog.Clic("Command7"); // "Esci" on the exercise, answered Yes
+        prog.Passato(esercizio);
+        QCOMPARE(prog.nav.Ridimensiona->SourceForm(), prog.Schermo());
+        QVERIFY(!prog.Figlio("Check1")->property("checked").toBool());
+
+        // The credits; "Esci" answered No changes nothing; answered Yes it
+        // writes the settings though unchanged and ends the run.
+        QSignalSpy fine(&prog.nav, &Navigazione::Fine);
+        prog.p.messaggi.risposte = {false, true};
+        prog.Clic("Command8");
+        prog.Clic("Command1");
+        QVERIFY(fine.isEmpty() && prog.Schermo()->isVisible());
+        QCOMPARE(LeggiFile(prog.p.contesto.PercorsoIni), QByteArray("<missing>"));
+        prog.Clic("Command1");
+        QVERIFY(fine.size() == 1 && !prog.Schermo()->isVisible());
+        QCOMPARE(LeggiFile(prog.p.contesto.PercorsoIni), QByteArray(" 1 \r\n 135 \r\n"));
+        // Every hand-over in its order, with no screen between.
+        QCOMPARE(prog.passaggi,
+                 QStringList({"+FormAvvio", "+FormMenu", "-FormAvvio", "+frmRuota7 12 -1",
+                              "-FormMenu", "-frmRuota7", "+FormMenu", "-FormMenu"}));
+        QCOMPARE(MessaggiDetti(prog.p.messaggi),
+                 QString::fromUtf8("Vuoi tornare al menù? | Uso dell'ertavino ?\n"
+                                   "Il gruppo Ertavino  \r\n ----------------------- \r\n"
+                                   "http://www.example.org/ertavino\r\n"
+                                   "mail: ertavino@example.org | Uso dell'ertavino (i)\n"
+                                   "Vuoi uscire dal programma? | Uso dell'ertavino ?\n"
+                                   "Vuoi uscire dal programma? | Uso dell'ertavino ?"));
     }
 
-    // Every exercise button: the screen it opens and what that screen finds
-    // when it is activated.
+    // Every exercise button: its caption, then the screen it opens with the
+    // convention and hours bar's maximum that screen finds when shown.
     void bottoniEsercizio_data() {
-        QTest::addColumn<QString>("bottone");
-        QTest::addColumn<QString>("schermata");
-        QTest::addColumn<int>("modoOre");
-        QTest::addColumn<int>("massimo"); // -1: click screen, no hours bar
-
-        QTest::newRow("12 ore, solo ore, clic") << "Command2"
-                                                << "frmRuota1" << 12 << -1;
-        QTest::newRow("12 ore, solo ore, frecce") << "Command3"
-                                                  << "frmRuota2" << 12 << 13;
-        QTest::newRow("12 ore, una lancetta") << "Command4"
-                                              << "frmRuota3" << 12 << -1;
-        QTest::newRow("12 ore, mezz'ore (1) frecce") << "Command5"
-                                                     << "frmRuota4" << 12 << 13;
-        QTest::newRow("12 ore, due lancette") << "Command6"
-                                              << "frmRuota5" << 12 << -1;
-        QTest::newRow("12 ore, mezz'ore (2) frecce") << "Command7"
-                                                     << "frmRuota6" << 12 << 13;
-        QTest::newRow("12 ore, quarto clic") << "Command9"
-                                             << "frmRuota7" << 12 << -1;
-        QTest::newRow("12 ore, quarto frecce") << "Command10"
-                                               << "frmRuota8" << 12 << 13;
-        QTest::newRow("12 ore, cinque minuti clic") << "Command11"
-                                                    << "frmRuota9" << 12 << -1;
-        QTest::newRow("12 ore, cinque minuti frecce") << "Command12"
-                                                      << "frmRuota10" << 12 << 13;
-        QTest::newRow("24 ore, solo ore, clic") << "Command23"
-                                                << "frmRuota1" << 24 << -1;
-        QTest::newRow("24 ore, solo ore, frecce") << "Command22"
-                                                  << "frmRuota2" << 24 << 25;
-        QTest::newRow("24 ore, una lancetta") << "Command21"
-                                              << "frmRuota3" << 24 << -1;
-        QTest::newRow("24 ore, mezz'ore (1) frecce") << "Command20"
-                                                     << "frmRuota4" << 24 << 25;
-        QTest::newRow("24 ore, due lancette: 5a") << "Command19"
-                                                  << "frmRuota5a" << 24 << -1;
-        QTest::newRow("24 ore, mezz'ore (2) frecce") << "Command18"
-                                                     << "frmRuota6" << 24 << 25;
-        QTest::newRow("24 ore, quarto clic") << "Command17"
-                                             << "frmRuota7" << 24 << -1;
-        QTest::newRow("24 ore, quarto frecce") << "Command16"
-                                               << "frmRuota8" << 24 << 25;
-        QTest::newRow("24 ore, cinque minuti clic: 9a") << "Command15"
-                                                        << "frmRuota9a" << 24 << -1;
-        QTest::newRow("24 ore, cinque minuti frecce") << "Command14"
-                                                      << "frmRuota10" << 24 << 25;
+        QTest::addColumn<QStringList>("riga");
+        for (const char* riga : {"Command2|Solo ore |+frmRuota1 12 -1",
+                                 "Command3|Solo ore|+frmRuota2 12 13",
+                                 "Command4|Ore e mezz'ore - una lancetta|+frmRuota3 12 -1",
+                                 "Command5|ore e mezz'ore (1)|+frmRuota4 12 13",
+                                 "Command6|Ore e mezz'ore - due lancette|+frmRuota5 12 -1",
+                                 "Command7|ore e mezz'ore (2)|+frmRuota6 12 13",
+                                 "Command9|Il quarto d'ora|+frmRuota7 12 -1",
+                                 "Command10|il quarto d'ora|+frmRuota8 12 13",
+                                 "Command11|cinque minuti|+frmRuota9 12 -1",
+                                 "Command12|cinque minuti|+frmRuota10 12 13",
+                                 "Command23|Solo ore |+frmRuota1 24 -1",
+                                 "Command22|Solo ore|+frmRuota2 24 25",
+                                 "Command21|Ore e mezz'ore - una lancetta|+frmRuota3 24 -1",
+                                 "Command20|ore e mezz'ore (1)|+frmRuota4 24 25",
+                                 "Command19|Ore e mezz'ore - due lancette|+frmRuota5a 24 -1",
+                                 "Command18|ore e mezz'ore (2)|+frmRuota6 24 25",
+                                 "Command17|Il quarto d'ora|+frmRuota7 24 -1",
+                                 "Command16|il quarto d'ora|+frmRuota8 24 25",
+                                 "Command15|cinque minuti|+frmRuota9a 24 -1",
+                                 "Command14|cinque minuti|+frmRuota10 24 25"})
+            QTest::newRow(riga) << QString::fromUtf8(riga).split('|');
     }
     void bottoniEsercizio() {
-        QFETCH(QString, bottone);
-        QFETCH(QString, schermata);
-        QFETCH(int, modoOre);
-        QFETCH(int, massimo);
+        QFETCH(QStringList, riga);
         Programma prog;
-        prog.Riempitivo();
-        // The opposite convention beforehand, so that a button that forgot to
-        // set it would show.
-        prog.p.contesto.ModoOre = qint16(modoOre == 12 ? 24 : 12);
+        prog.p.contesto.ModoOre = 0; // neither convention: a button that forgot would show
         prog.nav.ApriMenuDaAvvio();
-        const QPointer<QWidget> menu = prog.nav.SchermoCaricato();
-        Attivazione vista(prog.p.contesto);
-        prog.Clic(bottone.toLatin1().constData());
-
-        QCOMPARE(vista.schermata, schermata);
-        QCOMPARE(int(vista.modoOre), modoOre);
-        QCOMPARE(vista.massimo, massimo);
-        auto* esercizio = prog.Caricato<SchermataEsercizio>();
-        QVERIFY(esercizio && esercizio->isVisible());
-        QVERIFY(!menu->isVisible());
-        Scaricamenti();
-        QVERIFY(!menu);
+        const QPointer<QWidget> menu = prog.Schermo();
+        QCOMPARE(prog.Testo(riga[0]), riga[1]);
+        prog.Clic(riga[0]);
+        QCOMPARE(prog.passaggi, QStringList({"+FormMenu", riga[2], "-FormMenu"}));
+        prog.Passato(menu);
     }
 
-    void suoniDopoUnEsercizioENuovoAvvio() {
+    void impostaVoce() {
+        // Three voices, the second stored, a speed past the bar's end.
         Programma prog;
-        prog.Riempitivo();
+        prog.motore.rifiutate = {3};
+        prog.p.contesto.NumeroVoce = 2;
+        prog.p.contesto.VelocitaVoce = 999;
         prog.nav.ApriMenuDaAvvio();
-        QTest::mouseClick(prog.Caricato<FormMenu>()->Check1(), Qt::LeftButton);
-        QCOMPARE(prog.p.contesto.SuoniAttivati, qint16(0));
-
-        prog.Clic("Command9");
-        const QPointer<SchermataEsercizio> esercizio = prog.Caricato<SchermataEsercizio>();
-        QVERIFY(esercizio);
-        prog.p.messaggi.risposte = {true};
-        prog.Clic("Command7"); // "Esci" on the exercise, answered Yes
-        auto* menu = prog.Caricato<FormMenu>();
-        QVERIFY(menu && menu->isVisible());
-        Scaricamenti();
-        QVERIFY(!esercizio);
-        QVERIFY(!menu->Check1()->isChecked());
-        QCOMPARE(prog.p.contesto.SuoniAttivati, qint16(0));
-        // The menu that came back is a new one, with its own scaler.
-        QCOMPARE(prog.nav.Ridimensiona->SourceForm(), menu);
-        QCOMPARE(menu->frameGeometry(), AreaDisplay());
-
-        // A new start switches sounds on again.
-        IstanzaUnica istanza(casa_->filePath("run/ertavino.lock"));
-        QVERIFY(Avvio(prog.p.contesto, istanza));
-        Programma dopo;
-        dopo.p.contesto.SuoniAttivati = prog.p.contesto.SuoniAttivati;
-        dopo.Riempitivo();
-        dopo.nav.ApriMenuDaAvvio();
-        QVERIFY(dopo.Caricato<FormMenu>()->Check1()->isChecked());
-    }
-
-    // "Esci" on the menu: No changes nothing; Yes writes the settings, even
-    // unchanged, and ends the run.
-    void esci_data() {
-        QTest::addColumn<bool>("risposta");
-        QTest::newRow("No: niente cambia") << false;
-        QTest::newRow("Sì: salva anche senza cambi") << true;
-    }
-    void esci() {
-        QFETCH(bool, risposta);
-        Programma prog(Ini());
-        prog.Riempitivo();
-        prog.nav.ApriMenuDaAvvio();
-        auto* menu = prog.Caricato<FormMenu>();
-        const QColor colore = menu->palette().color(QPalette::Window);
-        QSignalSpy fine(&prog.nav, &Navigazione::Fine);
-        prog.p.messaggi.risposte = {risposta};
-        prog.Clic("Command1");
-
-        QCOMPARE(prog.p.messaggi.registro.size(), 1);
-        QCOMPARE(prog.p.messaggi.registro[0].testo, QStringLiteral("Vuoi uscire dal programma?"));
-        QCOMPARE(prog.p.messaggi.registro[0].titolo, QStringLiteral("Uso dell'ertavino"));
-        QVERIFY(prog.p.messaggi.registro[0].domanda);
-        QCOMPARE(fine.size(), int(risposta));
-        QCOMPARE(menu->isVisible(), !risposta);
-        QCOMPARE(bool(prog.nav.Ridimensiona), !risposta);
-        QCOMPARE(menu->palette().color(QPalette::Window), colore);
-        QCOMPARE(prog.p.contesto.SuoniAttivati, qint16(-1));
-        QFile ini(Ini());
-        QCOMPARE(ini.open(QIODevice::ReadOnly), risposta);
-        if (risposta)
-            QCOMPARE(ini.readAll(), QByteArray(" 1 \r\n 135 \r\n"));
-    }
-
-    void informazioni() {
-        Programma prog;
-        prog.Riempitivo();
-        prog.nav.ApriMenuDaAvvio();
-        auto* menu = prog.Caricato<FormMenu>();
-        const QColor colore = menu->palette().color(QPalette::Window);
-        prog.Clic("Command8");
-
-        QCOMPARE(prog.p.messaggi.registro.size(), 1);
-        const auto& avviso = prog.p.messaggi.registro[0];
-        QCOMPARE(avviso.testo,
-                 QStringLiteral("Il gruppo Ertavino  \r\n ----------------------- \r\n"
-                                "http://www.example.org/ertavino\r\n"
-                                "mail: ertavino@example.org"));
-        QCOMPARE(avviso.titolo, QStringLiteral("Uso dell'ertavino"));
-        QCOMPARE(avviso.icona, Messaggi::Icona::Informazione);
-        QVERIFY(!avviso.domanda);
-        QCOMPARE(prog.Caricato<FormMenu>(), menu);
-        QCOMPARE(menu->palette().color(QPalette::Window), colore);
-    }
-
-    void impostaVocePoiConferma() {
-        Programma prog(Ini());
-        prog.Riempitivo();
-        prog.nav.ApriMenuDaAvvio();
-        const QPointer<QWidget> menu = prog.nav.SchermoCaricato();
-        const qint16 modoOre = prog.p.contesto.ModoOre;
+        const QPointer<QWidget> menu = prog.Schermo();
+        const int estratti = prog.p.casuale.Usati();
         prog.Clic("Command13");
-        auto* imposta = prog.Caricato<FormImposta>();
-        QVERIFY(imposta && imposta->isVisible());
+        const QPointer<QWidget> imposta = prog.Schermo();
+        prog.Passato(menu);
         QCOMPARE(prog.nav.Ridimensiona->SourceForm(), imposta);
-        QCOMPARE(imposta->frameGeometry(), AreaDisplay());
-        Scaricamenti();
-        QVERIFY(!menu);
-        QCOMPARE(prog.p.contesto.ModoOre, modoOre);
-
+        QCOMPARE(prog.p.casuale.Usati(), estratti); // no colour: the standard background
+        auto* combo = prog.Figlio<QComboBox>("Combo1");
+        QCOMPARE(QStringList({combo->itemText(0), combo->itemText(1), combo->itemText(2)}),
+                 prog.motore.nomi);
+        QCOMPARE(combo->currentIndex(), 1);
+        QCOMPARE(prog.Testo("Label1"), QStringLiteral("Velocità = 200"));
+        QCOMPARE(prog.motore.registro,
+                 QStringList({"voce: 2", "ferma",
+                              "parla: Premi sulla mia bocca per ascoltare come parlo."}));
+        // A refused voice is said so, and kept: it is what a save writes.
+        combo->setCurrentIndex(2);
+        QCOMPARE(MessaggiDetti(prog.p.messaggi),
+                 QStringLiteral("non posso selezionare questa voce | Ertavino"));
+        // The speed shows at once, reaching the engine only with a click on the mouth.
+        prog.motore.registro.clear();
         prog.Figlio<QScrollBar>("HScroll1")->setValue(90);
-        const QPointer<FormImposta> vecchio(imposta);
-        prog.Clic("BottoneEsci");
-        QFile ini(Ini());
-        QVERIFY(ini.open(QIODevice::ReadOnly));
-        QCOMPARE(ini.readAll(), QByteArray(" 1 \r\n 90 \r\n"));
-        QVERIFY(prog.Caricato<FormMenu>());
-        QVERIFY(!vecchio->isVisible());
-        Scaricamenti();
-        QVERIFY(!vecchio);
+        QCOMPARE(prog.Testo("Label1"), QStringLiteral("Velocità = 90"));
+        QVERIFY(prog.motore.registro.isEmpty());
+        prog.Clic("Bocca");
+        QCOMPARE(prog.motore.registro,
+                 QStringList({"velocita: 90",
+                              "parla: Premi sul bottone conferma per accettare la mia voce."}));
+
+        QVERIFY(ScriviFile(prog.p.contesto.PercorsoIni, " 7 \r\n 77 \r\n 77 \r\n"));
+        prog.Clic("BottoneEsci"); // a whole new file, the old third line gone
+        QCOMPARE(prog.passaggi, QStringList({"+FormMenu", "+FormImposta", "-FormMenu",
+                                             "-FormImposta", "+FormMenu"}));
+        QCOMPARE(LeggiFile(prog.p.contesto.PercorsoIni), QByteArray(" 3 \r\n 90 \r\n"));
+        prog.Passato(imposta);
     }
 };
 

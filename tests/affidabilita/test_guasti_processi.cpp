@@ -123,15 +123,19 @@ private slots:
         QFile::setPermissions(buono, lettura);
         QFile::setPermissions(guasto, lettura);
 
+        // A copy of the stand-in program where "nobody" can run it, wherever
+        // the build tree lies.
+        const QString programma = dir.filePath("processo");
+        QVERIFY(QFile::copy(Programma(), programma));
         QProcess salva;
-        salva.start(Programma(), {"--nessuno", "salva", buono});
+        salva.start(programma, {"--nessuno", "salva", buono});
         QVERIFY(salva.waitForFinished());
         QCOMPARE(salva.exitCode(), 0);
         QCOMPARE(salva.readAllStandardOutput().trimmed(), QByteArray("fallito"));
         QCOMPARE(Leggi(buono), QByteArray(" 2 \r\n 90 \r\n"));
 
         QProcess carica;
-        carica.start(Programma(), {"--nessuno", "carica", guasto});
+        carica.start(programma, {"--nessuno", "carica", guasto});
         QVERIFY(carica.waitForFinished());
         QCOMPARE(carica.readAllStandardOutput().trimmed(), QByteArray("1 135 1"));
         QVERIFY(QFile::exists(guasto));

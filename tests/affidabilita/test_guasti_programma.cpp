@@ -19,6 +19,8 @@
 #include "speech/MotoreEspeak.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProcess>
 #include <QScrollBar>
@@ -163,7 +165,18 @@ void TestGuastiProgramma::ComeUtente(const QString& prova) {
         if (setgid(Nessuno) != 0 || setuid(Nessuno) != 0)
             _exit(3);
     });
-    p.start(QCoreApplication::applicationFilePath(), {prova});
+    // The build tree may lie where "nobody" cannot reach (under root's home):
+    // run a copy of this program, with its sounds, from the private folder.
+    const QString copia =
+        casa.filePath(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+    QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), copia));
+    const QDir suoni(QDir(QCoreApplication::applicationDirPath()).filePath("suoni"));
+    QDir().mkpath(casa.filePath("suoni"));
+    for (const QString& f : suoni.entryList(QDir::Files))
+        QFile::copy(suoni.filePath(f), casa.filePath("suoni/" + f));
+    for (const QString& f : QDir(casa.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot))
+        QVERIFY(chown(QFile::encodeName(casa.filePath(f)).constData(), Nessuno, Nessuno) == 0);
+    p.start(copia, {prova});
     QVERIFY(p.waitForFinished(120000));
     const QByteArray uscita = p.readAll();
     QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0, uscita.constData());

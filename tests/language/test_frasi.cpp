@@ -31,6 +31,8 @@ frmRuota4 24 22/48 1/2 */2 = Manca mezz'ora alle dodici.|Manca mezz'ora a mezzog
 frmRuota6 24 46/48 1/2 = Manca mezz'ora alle 24.
 # frmRuota5a's own wording, with "e trenta".
 frmRuota5a 24 0/48 0/2 */2 = Sono le ventiquattro e trenta.|E' mezzanotte e mezza.
+frmRuota5a 24 24/48 0/2 */2 = Sono le dodici e mezzo.|E' mezzogiorno e mezzo.
+frmRuota5a 24 22/48 1/2 */2 = Manca mezz'ora alle dodici.|Manca mezz'ora a mezzogiorno.
 frmRuota5a 24 40/48 0/2 = Sono le 20 e trenta.
 frmRuota5a 24 24/48 1/2 = Manca mezz'ora all'una.
 frmRuota5a 24 0/48 1/2 = Mancano trenta minuti all'una.

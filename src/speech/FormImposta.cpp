@@ -40,6 +40,7 @@ FormImposta::FormImposta(Contesto& contesto, MotoreVoce& motore,
     hScroll1_->setObjectName(QStringLiteral("HScroll1"));
     hScroll1_->setAccessibleName(QStringLiteral("Velocità"));
     hScroll1_->setFocusPolicy(Qt::StrongFocus); // the arrow keys move the speed
+    hScroll1_->setInvertedControls(false);      // a scroll bar's Right key would lower it
     hScroll1_->setRange(VelocitaMinima, VelocitaMassima);
     hScroll1_->setSingleStep(1);
     hScroll1_->setPageStep(10);

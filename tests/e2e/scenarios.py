@@ -417,6 +417,21 @@ def keyboard_alone(stage):
     ui.key("space")
     app.button("Imposta voce")
     expect(not digital_time(app), "the exercise is still shown after 'Esci', 'Sì'")
+    # The voice settings: the speed moves with the arrow keys and is saved.
+    ui.focus_window(program.pid)
+    tab_to(app, lambda n: ui.name(n) == "Imposta voce", "'Imposta voce'")
+    ui.key("space")
+    before = wait_for(lambda: speed_value(app), 10, "the caption 'Velocità = ...'")
+    ui.focus_window(program.pid)
+    tab_to(app, lambda n: ui.role(n) == pyatspi.ROLE_SCROLL_BAR, "the speed bar")
+    ui.key("Right")
+    wait_for(lambda: speed_value(app) == before + 1, 5,
+             f"the right arrow key to raise the speed by 1 (from {before}; focus on {ui.describe(focused(app))}, caption {speed_value(app)})")
+    tab_to(app, lambda n: ui.name(n) == "conferma", "'conferma'")
+    ui.key("space")
+    app.button("Imposta voce")
+    expect(settings_content(stage) == settings_bytes(1, before + 1),
+           f"the settings file holds {settings_content(stage)!r} after the keyboard's change")
 
 ALL = [
     ("installed files", check_install),

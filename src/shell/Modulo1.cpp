@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 
 bool Avvio(Contesto& contesto, IstanzaUnica& istanza) {
@@ -53,11 +54,16 @@ int Main(int argc, char** argv) {
 
     // The one speech engine of the run, shared by every talking screen; it
     // outlives the screens, which are deleted with the screen flow.
-    MotoreEspeak motore;
+    MotoreEspeak::Opzioni opzioni;
+    opzioni.avvioRinviato = true;
+    MotoreEspeak motore(std::move(opzioni));
     Navigazione navigazione(contesto, motore);
     // "Esci" answered Yes: the run ends at once, no screen is closed through
     // its own handlers and no further event is handled.
     QObject::connect(&navigazione, &Navigazione::Fine, &app, [] { QCoreApplication::exit(0); });
     navigazione.MostraAvvio();
+    // The synthesizer wakes once the start screen is on the display; nothing
+    // is spoken before a screen further on asks for it.
+    QTimer::singleShot(300, &motore, &MotoreEspeak::AvviaSintetizzatore);
     return app.exec();
 }

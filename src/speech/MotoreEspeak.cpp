@@ -17,20 +17,29 @@ MotoreEspeak::MotoreEspeak(Opzioni opzioni, QObject* parent) : MotoreVoce(parent
     connect(lavoratore_, &LavoratoreVoce::Livello, this, &MotoreVoce::Livello);
     connect(lavoratore_, &LavoratoreVoce::Silenzio, this, &MotoreEspeak::Silenzio);
     filo_.setObjectName(QStringLiteral("voce"));
-    filo_.start();
+    // Requests posted before the thread runs wait in its queue, behind Avvia.
     QMetaObject::invokeMethod(lavoratore_, &LavoratoreVoce::Avvia, Qt::QueuedConnection);
+    if (!opzioni.avvioRinviato)
+        AvviaSintetizzatore();
+}
+
+void MotoreEspeak::AvviaSintetizzatore() const {
+    if (!filo_.isRunning() && !filo_.isFinished())
+        filo_.start();
 }
 
 MotoreEspeak::~MotoreEspeak() {
     // Abandon any synthesis at once, then let the worker release the
     // synthesizer and the output on its own thread before the thread ends.
     ++generazione_;
+    AvviaSintetizzatore();
     QMetaObject::invokeMethod(lavoratore_, &LavoratoreVoce::Chiudi, Qt::BlockingQueuedConnection);
     filo_.quit();
     filo_.wait();
 }
 
 const QList<VoceItaliana>& MotoreEspeak::Voci() const {
+    AvviaSintetizzatore();
     return voci_.get();
 }
 
@@ -55,6 +64,7 @@ bool MotoreEspeak::SelezionaVoce(int numero) {
 }
 
 void MotoreEspeak::ImpostaVelocita(int velocita) {
+    AvviaSintetizzatore();
     QMetaObject::invokeMethod(
         lavoratore_,
         [l = lavoratore_, p = ParametriDiVelocita(velocita)] { l->ImpostaVelocita(p); },
@@ -62,12 +72,14 @@ void MotoreEspeak::ImpostaVelocita(int velocita) {
 }
 
 void MotoreEspeak::Parla(const QString& testo) {
+    AvviaSintetizzatore();
     QMetaObject::invokeMethod(
         lavoratore_, [l = lavoratore_, testo, g = generazione_.load()] { l->Parla(testo, g); },
         Qt::QueuedConnection);
 }
 
 void MotoreEspeak::Ferma() {
+    AvviaSintetizzatore();
     ++generazione_;
     QMetaObject::invokeMethod(lavoratore_, &LavoratoreVoce::Controlla, Qt::QueuedConnection);
 }

@@ -29,6 +29,10 @@ public:
         // Makes the sound output, on the engine's thread; empty for the sound
         // server.
         FabbricaUscita uscita;
+        // True to leave the synthesizer asleep until AvviaSintetizzatore() or
+        // the first request: the program wakes it once its first screen is on
+        // the display, so that starting it never competes with that screen.
+        bool avvioRinviato = false;
     };
 
     explicit MotoreEspeak(QObject* parent = nullptr);
@@ -42,6 +46,9 @@ public:
     void Parla(const QString& testo) override;
     void Ferma() override;
 
+    // Starts the engine's thread and the synthesizer; harmless when started.
+    void AvviaSintetizzatore() const;
+
 signals:
     // Everything spoken so far has been heard, or a stop silenced it.
     void Silenzio();
@@ -51,6 +58,6 @@ private:
 
     std::atomic<int> generazione_{0};
     std::shared_future<QList<VoceItaliana>> voci_;
-    QThread filo_;
+    mutable QThread filo_;
     LavoratoreVoce* lavoratore_ = nullptr;
 };

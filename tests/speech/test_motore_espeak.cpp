@@ -172,6 +172,19 @@ private slots:
         QVERIFY(silenzio.wait(10000));
         QVERIFY(livelli.size() > 2 && livelli.last().first().toFloat() == 0.0f);
     }
+
+    void avvioRinviato() {
+        // Left asleep, the engine wakes with its first request and speaks it;
+        // one that never woke closes without hanging.
+        MotoreEspeak::Opzioni sveglio, addormentato;
+        sveglio.avvioRinviato = addormentato.avvioRinviato = true;
+        { MotoreEspeak maiSvegliato(std::move(addormentato)); }
+        MotoreEspeak motore(std::move(sveglio));
+        QSignalSpy silenzio(&motore, &MotoreEspeak::Silenzio);
+        motore.Parla(Breve);
+        QVERIFY(silenzio.wait(10000));
+        QVERIFY(motore.NumeroVoci() > 1);
+    }
 };
 
 QTEST_MAIN(TestMotoreEspeak)

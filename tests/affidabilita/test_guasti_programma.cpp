@@ -1,18 +1,28 @@
-// The whole program on its real parts (start-up, settings file, single-copy
-// lock, screen flow, espeak-ng engine, sound player) under one fault at a
-// time, without a sound server. Each row ends with the program usable and
-// nothing lost: the voice screen saves, an exercise is played, "Esci" saves,
-// and the next start finds the last good save, or what was there before.
+// Faults, one at a time. The program on its real parts (start-up, settings,
+// lock, screen flow, espeak-ng, sound player), with no sound server, ends each
+// row usable with nothing lost: the voice screen saves, an exercise is played,
+// "Esci" saves, the next start finds the last good save or what was there.
+// Faults only processes show run copies of this test, on the real settings
+// writer and lock:
+//   --salva <ini>           saves two settings alternately until killed
+//   --istanza <lock> <via>  once the file <via> exists, takes the lock and prints
+//                           "preso", holding it until its input closes, or "rifiutato"
 #include "CasaDiProva.h"
+#include "ContestoDiProva.h"
 #include "ProgrammaDiProva.h"
 #include "RispostaDiProva.h"
 #include "feedback/SuonatoreQt.h"
 #include "speech/MotoreEspeak.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QProcess>
+#include <QRandomGenerator>
 #include <QScopeGuard>
 #include <QTest>
+#include <QThread>
 #include <csignal>
+#include <cstdio>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -20,30 +30,30 @@ namespace {
 
 enum class Guasto { Nessuno, FileGuasto, CartellaEUnFile, SolaLettura, GuastoBloccato, DiscoPieno };
 
-// One run on the real sound player and speech engine.
-struct Programma {
-    Programma(const QString& dati, const QString& suoni, const QString& lock)
-        : suonatore(suoni), motore(MotoreEspeak::Opzioni{dati, {}}),
-          p(casuale, suonatore, motore, lock) {}
-    GeneratoreCasuale casuale;
-    SuonatoreQt suonatore;
-    MotoreEspeak motore;
-    ProgrammaDiProva p;
-};
+// A copy of this test started in the program's place, and its answer.
+QProcess* Copia(QObject* copie, const QStringList& argomenti) {
+    auto* p = new QProcess(copie);
+    p->start(QCoreApplication::applicationFilePath(), argomenti);
+    return p;
+}
+QByteArray Risposta(QProcess* p) {
+    return p->canReadLine() || p->waitForReadyRead(5000) ? p->readLine().trimmed() : "";
+}
 
 } // namespace
 
-Q_DECLARE_METATYPE(Guasto)
-
 class TestGuastiProgramma : public QObject {
     Q_OBJECT
-
     std::unique_ptr<CasaDiProva> casa_;
+    QObject copie_; // the copies still running, ended after each test
 
 private slots:
     void init() { casa_ = std::make_unique<CasaDiProva>(); }
+    void cleanup() { qDeleteAll(copie_.children()); }
     void programmaUsabile_data();
     void programmaUsabile();
+    void uccisoMentreSalva();
+    void unaCopiaAllaVolta();
 };
 
 void TestGuastiProgramma::programmaUsabile_data() {
@@ -69,9 +79,8 @@ void TestGuastiProgramma::programmaUsabile() {
     const bool guasta = guasto == Guasto::FileGuasto || guasto == Guasto::GuastoBloccato;
     const bool buona = guasto == Guasto::SolaLettura || guasto == Guasto::DiscoPieno;
     const bool salvabile = guasto == Guasto::Nessuno || guasto == Guasto::FileGuasto;
-    // Permissions do not bind root: a read-only row runs as the unprivileged
-    // user "nobody", in a home it owns. A full disk takes no file past 4
-    // bytes, and a write past them fails instead of ending the test.
+    // Permissions do not bind root: read-only rows run as "nobody", in a home
+    // it owns. A full disk fails writes past 4 bytes without ending the test.
     rlimit disco{};
     getrlimit(RLIMIT_FSIZE, &disco);
     std::signal(SIGXFSZ, SIG_IGN);
@@ -97,44 +106,38 @@ void TestGuastiProgramma::programmaUsabile() {
         QVERIFY(QFile::setPermissions(ini, QFile::ReadOwner) &&
                 QFile::setPermissions(cartella, QFile::ReadOwner | QFile::ExeOwner));
     const QString manca = casa_->dir.filePath("manca");
-    const QString dati = datiVocali ? QString() : manca;
-    const QString suoni = cartellaSuoni ? CartellaDati("suoni") : manca;
     const QByteArray letti = buona ? " 2 \r\n 150 \r\n" : " 1 \r\n 135 \r\n";
     QByteArray salvati = LeggiFile(ini);
+    GeneratoreCasuale casuale;
+    SuonatoreQt suonatore(cartellaSuoni ? CartellaDati("suoni") : manca);
+    MotoreEspeak motore(MotoreEspeak::Opzioni{datiVocali ? QString() : manca, {}});
     {
         // A bad file is reported once and the defaults are used.
-        Programma programma(dati, suoni, casa_->Lock());
-        ProgrammaDiProva& p = programma.p;
+        ProgrammaDiProva p(casuale, suonatore, motore, casa_->Lock());
         QVERIFY(p.Avvia());
         QCOMPARE(p.messaggi.registro.size(), int(guasta));
         QCOMPARE(p.Valori(), letti);
-        // The disk fills once the program runs (its lock lives in the runtime
-        // folder, a file system of its own).
+        // The disk fills once the program runs (its lock is on a file system apart).
         const rlimit pieno{4, disco.rlim_max};
         if (guasto == Guasto::DiscoPieno)
             QVERIFY(setrlimit(RLIMIT_FSIZE, &pieno) == 0);
         p.Premi("Command1"); // "Avvio"
-
         // The voice screen lists what the engine has (nothing without its
         // data) and saves a new speed; the menu comes back either way.
         p.Premi("Command13");
         QCOMPARE(p.Schermo()->findChild<QComboBox*>("Combo1")->count() > 0, datiVocali);
         p.Schermo()->findChild<QScrollBar*>("HScroll1")->setValue(90);
         p.Premi("BottoneEsci");
-        QCOMPARE(p.contesto.VelocitaVoce, qint16(90));
         if (salvabile)
             salvati = p.Valori();
         QCOMPARE(LeggiFile(ini), salvati);
-
         // Still usable after a failed save: a quarter-hour question answered
-        // with both hands, then the end.
+        // wrong, then right with both hands; then the end.
         p.Premi("Command9");
         auto* esercizio = qobject_cast<SchermataEsercizio*>(p.Schermo());
-        QVERIFY(esercizio);
         Rispondi(*esercizio, 12, false);
-        while (!esercizio->findChild<QWidget*>("BottoneAvanti")->isEnabled())
-            Rispondi(*esercizio, 12, true);
-        QCOMPARE(esercizio->QuantiErrati() + esercizio->QuantiEsatti(), 2);
+        RispostaCompleta(*esercizio, 12);
+        QVERIFY(esercizio->QuantiErrati() == 1 && esercizio->QuantiEsatti() == 1);
         p.Premi("Command7"); // "Esci", Yes: back to the menu
         p.Premi("Command1"); // "Esci", Yes
         QVERIFY(p.finita);
@@ -145,11 +148,78 @@ void TestGuastiProgramma::programmaUsabile() {
             QVERIFY2(f == "Ertavino.INI" || f == "leggimi.txt", qPrintable(f));
     }
     // The next start: the last good save, or what was found before.
-    Programma dopo(dati, suoni, casa_->Lock());
-    QVERIFY(dopo.p.Avvia());
-    QCOMPARE(dopo.p.messaggi.registro.size(), int(guasta && !salvabile));
-    QCOMPARE(dopo.p.Valori(), salvabile ? salvati : letti);
+    ProgrammaDiProva dopo(casuale, suonatore, motore, casa_->Lock());
+    QVERIFY(dopo.Avvia());
+    QCOMPARE(dopo.messaggi.registro.size(), int(guasta && !salvabile));
+    QCOMPARE(dopo.Valori(), salvabile ? salvati : letti);
 }
 
-QTEST_MAIN(TestGuastiProgramma)
+// Killed at a random moment while saving over and over: the file is always
+// one of the two complete versions, never a mixture or empty.
+void TestGuastiProgramma::uccisoMentreSalva() {
+    const QString ini = casa_->dir.filePath("Ertavino.INI");
+    for (int giro = 0; giro < 15; ++giro) {
+        QProcess* p = Copia(&copie_, {"--salva", ini});
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(ini), 5000);
+        QTest::qSleep(int(QRandomGenerator::global()->bounded(1, 40)));
+        p->kill();
+        QVERIFY(p->waitForFinished());
+        const QByteArray dentro = LeggiFile(ini);
+        QVERIFY2(dentro == " 1 \r\n 100 \r\n" || dentro == " 2 \r\n 200 \r\n", dentro.toHex());
+    }
+}
+
+// Copies started at the same instant: exactly one runs. Once it is killed,
+// leaving its lock file behind, the next copy runs.
+void TestGuastiProgramma::unaCopiaAllaVolta() {
+    for (int giro = 0; giro < 5; ++giro) {
+        const QString lock = casa_->dir.filePath(QStringLiteral("%1.lock").arg(giro));
+        const QString via = casa_->dir.filePath(QString::number(giro));
+        QList<QProcess*> copie;
+        for (int i = 0; i < 4; ++i)
+            copie << Copia(&copie_, {"--istanza", lock, via});
+        QVERIFY(ScriviFile(via, {}));
+        QByteArrayList risposte;
+        for (QProcess* c : copie)
+            risposte << Risposta(c);
+        QCOMPARE(risposte.count("preso"), 1);
+        QCOMPARE(risposte.count("rifiutato"), 3);
+        copie[risposte.indexOf("preso")]->kill(); // the others end by themselves
+        for (QProcess* c : copie)
+            QVERIFY(c->waitForFinished());
+        QVERIFY(QFile::exists(lock));
+        QProcess* dopo = Copia(&copie_, {"--istanza", lock, via});
+        QCOMPARE(Risposta(dopo), QByteArray("preso"));
+        dopo->closeWriteChannel();
+        QVERIFY(dopo->waitForFinished());
+    }
+}
+
+int main(int argc, char** argv) {
+    const QByteArray modo = argc > 2 ? argv[1] : "";
+    if (modo != "--salva" && modo != "--istanza") {
+        QApplication app(argc, argv);
+        TestGuastiProgramma prova;
+        return QTest::qExec(&prova, argc, argv);
+    }
+    QCoreApplication app(argc, argv);
+    const QStringList a = app.arguments();
+    ContestoDiProva p;
+    p.contesto.PercorsoIni = a[2];
+    for (qint16 voce = 1; modo == "--salva"; voce = qint16(3 - voce)) {
+        p.contesto.NumeroVoce = voce;
+        p.contesto.VelocitaVoce = qint16(100 * voce);
+        Impostazioni::SalvaImpostazioni(p.contesto);
+    }
+    while (!QFile::exists(a.value(3)))
+        QThread::usleep(200);
+    IstanzaUnica istanza(a[2]);
+    const bool preso = istanza.Acquisisci();
+    std::puts(preso ? "preso" : "rifiutato");
+    std::fflush(stdout);
+    while (preso && std::getchar() != EOF) {
+    }
+    return 0;
+}
+
 #include "test_guasti_programma.moc"

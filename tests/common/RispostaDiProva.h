@@ -41,3 +41,10 @@ inline void Rispondi(SchermataEsercizio& e, qint16 modoOre, bool giusta) {
         e.findChild<Quadrante*>()->Label1(giusta ? bersaglio : (bersaglio + 5) % 12 + 1),
         Qt::LeftButton);
 }
+
+// The whole right answer: on the two-hand click screens, both hands.
+inline void RispostaCompleta(SchermataEsercizio& e, qint16 modoOre) {
+    Rispondi(e, modoOre, true);
+    if (Riga(e.Quale()).dueLancette && !e.vScroll1())
+        Rispondi(e, modoOre, true);
+}

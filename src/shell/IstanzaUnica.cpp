@@ -10,9 +10,12 @@ IstanzaUnica::IstanzaUnica(const QString& percorsoLock) : lock_(percorsoLock) {
 }
 
 bool IstanzaUnica::Acquisisci() {
-    if (lock_.isLocked())
+    if (lock_.isLocked() || lock_.tryLock(0))
         return true;
-    return lock_.tryLock(0);
+    // Only a lock held by a running copy refuses this one. A lock file that
+    // cannot be written at all (a full or unwritable runtime folder) must not
+    // keep the program from starting: it then runs without the lock.
+    return lock_.error() != QLockFile::LockFailedError;
 }
 
 QString IstanzaUnica::PercorsoPredefinito() {

@@ -10,7 +10,8 @@ class IstanzaUnica {
 public:
     explicit IstanzaUnica(const QString& percorsoLock = PercorsoPredefinito());
 
-    // True when this copy now holds the lock; false when another copy runs.
+    // False only when another copy runs and holds the lock; true when this
+    // copy holds it, or when no lock file can be made at all.
     bool Acquisisci();
 
     static QString PercorsoPredefinito();

@@ -123,6 +123,10 @@ private slots:
             QString::fromUtf8("E' già stata avviata una copia di questo programma! | Error (x)"));
         QVERIFY(seconda.contesto.PercorsoIni.isEmpty());
         QVERIFY(!istanzaSeconda.Acquisisci()); // the first copy still holds its lock
+        // A lock that cannot be written at all does not keep the program from
+        // starting, as if another copy ran.
+        IstanzaUnica senzaCartella(casa.Lock() + "/manca/ertavino.lock");
+        QVERIFY(senzaCartella.Acquisisci());
     }
 };
 

@@ -171,17 +171,17 @@ void Quadrante::resizeEvent(QResizeEvent* event) {
 }
 
 // A target is clicked when the left button goes down and comes up on it, as a
-// button is. The second press of a double click does not start a click, so a
-// double click answers once.
+// button is. The second press of a double click arrives as a double-click
+// event and starts a click like any press: a child who clicks twice quickly
+// has answered twice.
 bool Quadrante::eventFilter(QObject* oggetto, QEvent* evento) {
     auto* label = qobject_cast<QLabel*>(oggetto);
     if (!label || !d_->etichette.contains(label))
         return QWidget::eventFilter(oggetto, evento);
-    if (evento->type() == QEvent::MouseButtonPress) {
+    if (evento->type() == QEvent::MouseButtonPress ||
+        evento->type() == QEvent::MouseButtonDblClick) {
         const auto* mouse = static_cast<QMouseEvent*>(evento);
         d_->premuta = mouse->button() == Qt::LeftButton ? label : nullptr;
-    } else if (evento->type() == QEvent::MouseButtonDblClick) {
-        d_->premuta = nullptr;
     } else if (evento->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(evento);
         const bool click = mouse->button() == Qt::LeftButton && d_->premuta == label &&

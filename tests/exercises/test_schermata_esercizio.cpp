@@ -5,6 +5,7 @@
 #include "exercises/SchermataEsercizio.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QMap>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -63,6 +64,13 @@ struct Banco {
     void Premi(const char* n) { QTest::mouseClick(Trova<QAbstractButton>(n), Qt::LeftButton); }
     Quadrante* Dial() { return Trova<Quadrante>("Picture1"); }
     void Clicca(int i) { QTest::mouseClick(Dial()->Label1(i), Qt::LeftButton); }
+    // Two quick clicks through the window system, which makes of the second
+    // press a double-click event.
+    void DoppioClic(int i) {
+        const QLabel* l = Dial()->Label1(i);
+        QTest::mouseDClick(schermata->windowHandle(), Qt::LeftButton, {},
+                           l->mapTo(schermata.get(), l->rect().center()));
+    }
     QStringList Lancette() {
         QStringList l;
         for (const Quadrante::Tratto& t : Dial()->Tratti())
@@ -211,6 +219,34 @@ private slots:
         b.Premi("Command7"); // Yes: the screen goes and the menu comes back
         QVERIFY(menu.size() == 1 && !b.schermata->isVisible());
         QCOMPARE(b.voce.registro.last(), "ferma");
+    }
+
+    // At 12 o'clock both hands go on the "12": a double click on it places
+    // both; once answered, another double click counts two more right answers.
+    void doppioClic_data() {
+        QTest::addColumn<Schermata>("schermata");
+        QTest::addColumn<int>("modoOre");
+        QTest::addColumn<QList<float>>("estrazioni");
+        QTest::addColumn<int>("dodici");
+        QTest::newRow("frmRuota5, 12h") << Schermata::Ruota5 << 12 << QList{P(23, 24), P(0, 3)} << 24;
+        QTest::newRow("frmRuota7, 24h")
+            << Schermata::Ruota7 << 24 << QList{P(23, 24), P(0, 4), P(0, 2), P(0, 2)} << 24;
+        QTest::newRow("frmRuota9a, 24h")
+            << Schermata::Ruota9a << 24 << QList{P(23, 24), P(0, 12), P(1, 2), P(0, 2), P(0, 2)}
+            << 0;
+    }
+    void doppioClic() {
+        QFETCH(Schermata, schermata);
+        QFETCH(int, modoOre);
+        QFETCH(QList<float>, estrazioni);
+        QFETCH(int, dodici);
+        Banco b(schermata, modoOre, estrazioni + QList<float>(3, P(0, 4)));
+        b.DoppioClic(dodici);
+        QCOMPARE(b.Lancette(), Lancette(12, 0));
+        QCOMPARE(b.Contatori(), "1/0");
+        b.DoppioClic(dodici);
+        QCOMPARE(b.Contatori(), "3/0");
+        QCOMPARE(b.prova.casuale.Rimasti(), 0);
     }
 
     // The opening, then round the clock and once more by arrow key, page key

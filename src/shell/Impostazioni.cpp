@@ -176,4 +176,11 @@ bool SalvaImpostazioni(const Contesto& contesto) {
     return file.commit();
 }
 
+bool SalvaOAvvisa(const Contesto& contesto) {
+    if (SalvaImpostazioni(contesto))
+        return true;
+    contesto.Dialoghi.Avviso(MessaggioSalvataggio, TitoloProgramma, Messaggi::Icona::Esclamazione);
+    return false;
+}
+
 } // namespace Impostazioni

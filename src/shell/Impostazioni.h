@@ -19,6 +19,8 @@ inline const QString SitoWeb = QStringLiteral("http://www.example.org/ertavino")
 
 inline const QString MessaggioErrore =
     QStringLiteral("C'è stato un errore nel recuperare le configurazioni!");
+inline const QString MessaggioSalvataggio =
+    QStringLiteral("Non è stato possibile salvare le impostazioni.");
 inline const QString TitoloProgramma = QStringLiteral("Ertavino");
 
 constexpr qint16 VoceDefault = 1;
@@ -53,5 +55,10 @@ void CaricaImpostazioni(Contesto& contesto);
 // Writes both values, replacing the file atomically. False when it could not
 // be written; the old file, if any, is then left as it was.
 bool SalvaImpostazioni(const Contesto& contesto);
+
+// SalvaImpostazioni for a choice the user made ("conferma", "Esci"): when the
+// file cannot be written the user is told so, once, and the choice stays in
+// memory for this run.
+bool SalvaOAvvisa(const Contesto& contesto);
 
 } // namespace Impostazioni

@@ -52,8 +52,9 @@ void Navigazione::ApriImposta() {
     auto* imposta = new FormImposta(contesto_, motore_, Ridimensiona);
     connect(imposta, &FormImposta::Conferma, this, [this, imposta] {
         // "conferma" always writes the file, changed or not. A file that
-        // cannot be written leaves the choices in force for this run.
-        Impostazioni::SalvaImpostazioni(contesto_);
+        // cannot be written is reported and leaves the choices in force for
+        // this run.
+        Impostazioni::SalvaOAvvisa(contesto_);
         TornaAlMenuDa(imposta);
     });
     PassaA(imposta);

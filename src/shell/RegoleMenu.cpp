@@ -54,9 +54,9 @@ void MostraInformazioni(Messaggi& messaggi) {
 bool ChiediUscita(Contesto& contesto) {
     if (!contesto.Dialoghi.Chiedi(DomandaUscita, TitoloMenu))
         return false;
-    // The program ends whether or not the file could be written: the user
-    // asked to leave, and a file that cannot be written now would not be
-    // writable by staying either.
-    Impostazioni::SalvaImpostazioni(contesto);
+    // The program ends whether or not the file could be written (the user
+    // is told when it could not): the user asked to leave, and a file that
+    // cannot be written now would not be writable by staying either.
+    Impostazioni::SalvaOAvvisa(contesto);
     return true;
 }

@@ -127,7 +127,17 @@ void TestGuastiProgramma::programmaUsabile() {
         p.Premi("Command13");
         QCOMPARE(p.Schermo()->findChild<QComboBox*>("Combo1")->count() > 0, datiVocali);
         p.Schermo()->findChild<QScrollBar*>("HScroll1")->setValue(90);
+        // A save that fails is said, once per save, and the run goes on.
+        const auto nonSalvate = [&p] {
+            return std::count_if(p.messaggi.registro.cbegin(), p.messaggi.registro.cend(),
+                                 [](const auto& m) {
+                                     return m.testo == Impostazioni::MessaggioSalvataggio &&
+                                            m.titolo == "Ertavino" &&
+                                            m.icona == Messaggi::Icona::Esclamazione;
+                                 });
+        };
         p.Premi("BottoneEsci");
+        QCOMPARE(nonSalvate(), int(!salvabile));
         if (salvabile)
             salvati = p.Valori();
         QCOMPARE(LeggiFile(ini), salvati);
@@ -141,6 +151,7 @@ void TestGuastiProgramma::programmaUsabile() {
         p.Premi("Command7"); // "Esci", Yes: back to the menu
         p.Premi("Command1"); // "Esci", Yes
         QVERIFY(p.finita);
+        QCOMPARE(nonSalvate(), 2 * int(!salvabile));
         setrlimit(RLIMIT_FSIZE, &disco);
         QCOMPARE(LeggiFile(ini), salvati);
         // A failed save leaves no half-written file behind.

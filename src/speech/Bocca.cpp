@@ -19,6 +19,10 @@ Bocca::Bocca(MotoreVoce& motore, QWidget* parent) : QWidget(parent), motore_(mot
 
 Bocca::~Bocca() = default;
 
+void Bocca::RileggiVoci() {
+    motore_.RileggiVoci();
+}
+
 int Bocca::NumeroVoci() const {
     return motore_.NumeroVoci();
 }

@@ -14,6 +14,7 @@ public:
     explicit Bocca(MotoreVoce& motore, QWidget* parent = nullptr);
     ~Bocca() override;
 
+    void RileggiVoci();
     int NumeroVoci() const;
     QString NomeVoce(int numero) const;
     bool SelezionaVoce(int numero);

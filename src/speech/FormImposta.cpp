@@ -6,6 +6,7 @@
 #include "layout/Twip.h"
 #include "shell/Contesto.h"
 #include "speech/Bocca.h"
+#include "speech/VelocitaVoce.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -69,7 +70,9 @@ FormImposta::FormImposta(Contesto& contesto, MotoreVoce& motore,
     // Loading: the scaler, then the voices, the speed and the invitation.
     CaricaRidimensiona();
 
-    // List position k holds voice k + 1.
+    // The voices as the engine has them now: installed or removed since the
+    // last visit, they appear or vanish. List position k holds voice k + 1.
+    bocca_->RileggiVoci();
     const int voci = bocca_->NumeroVoci();
     for (int numero = 1; numero <= voci; ++numero)
         combo1_->addItem(bocca_->NomeVoce(numero));
@@ -92,7 +95,9 @@ FormImposta::FormImposta(Contesto& contesto, MotoreVoce& motore,
     connect(hScroll1_, &QScrollBar::valueChanged, this, &FormImposta::HScroll1_Change);
     hScroll1_->setValue(contesto_.VelocitaVoce);
 
-    // Heard at the engine's own speed, in the selected voice.
+    // Heard in the selected voice at its preset speed, whatever speed an
+    // exercise or an earlier visit left the engine at.
+    bocca_->ImpostaVelocita(VelocitaPredefinita);
     bocca_->Parla(InvitoBocca);
 }
 

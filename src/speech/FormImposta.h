@@ -20,9 +20,6 @@ struct Contesto;
 class FormImposta : public SchermoScalato {
     Q_OBJECT
 public:
-    static constexpr int VelocitaMinima = 70;
-    static constexpr int VelocitaMassima = 200;
-
     // Loads the screen: the scaler in `ridimensiona` is replaced by this
     // screen's, the voices are listed, the stored voice selected, and the
     // mouth invites the user to click it.

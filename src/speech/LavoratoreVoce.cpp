@@ -24,20 +24,36 @@ LavoratoreVoce::LavoratoreVoce(QString cartellaDati, FabbricaUscita fabbrica,
 LavoratoreVoce::~LavoratoreVoce() = default;
 
 void LavoratoreVoce::Avvia() {
+    promessaVoci_.set_value(Prepara());
+}
+
+QList<VoceItaliana> LavoratoreVoce::Prepara() {
     sessione_ = std::make_unique<SessioneEspeak>(cartellaDati_);
     QList<VoceItaliana> voci = sessione_->VociDisponibili();
     campioniAlSecondo_ = voci.isEmpty() ? 0 : sessione_->CampioniAlSecondo();
     if (campioniAlSecondo_ == 0) {
         // Nothing to say with: let another engine have the synthesizer.
         sessione_.reset();
-    } else {
-        uscita_ = fabbrica_();
-        uscita_->Prepara(campioniAlSecondo_);
+        return voci;
+    }
+    uscita_ = fabbrica_();
+    uscita_->Prepara(campioniAlSecondo_);
+    if (!battito_) {
         battito_ = new QTimer(this);
         battito_->setInterval(BattitoMillisecondi);
         connect(battito_, &QTimer::timeout, this, &LavoratoreVoce::Alimenta);
     }
-    promessaVoci_.set_value(std::move(voci));
+    return voci;
+}
+
+QList<VoceItaliana> LavoratoreVoce::Voci() {
+    if (!sessione_)
+        return Prepara();
+    // Listing tries every voice on the synthesizer and leaves it on the plain
+    // one: the next text applies its voice and speed again.
+    voceApplicata_.clear();
+    velocitaApplicata_.reset();
+    return sessione_->VociDisponibili();
 }
 
 void LavoratoreVoce::Chiudi() {

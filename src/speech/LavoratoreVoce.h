@@ -36,6 +36,9 @@ public:
 
     // Starts the synthesizer and the output and publishes the voice list.
     void Avvia();
+    // The voices installed now, read again from the voice data. Without a
+    // synthesizer yet (no voice data at the start) it tries to start one.
+    QList<VoceItaliana> Voci();
     // Releases the synthesizer and the output, on the worker thread.
     void Chiudi();
 
@@ -51,6 +54,8 @@ signals:
     void Silenzio();
 
 private:
+    // Starts the synthesizer and, once it has voices, the output.
+    QList<VoceItaliana> Prepara();
     bool Aggiornato();
     void Alimenta();
     void Termina();

@@ -9,7 +9,7 @@ MotoreEspeak::MotoreEspeak(Opzioni opzioni, QObject* parent) : MotoreVoce(parent
         return std::unique_ptr<UscitaAudio>(new UscitaAudioQt);
     };
     std::promise<QList<VoceItaliana>> promessa;
-    voci_ = promessa.get_future().share();
+    primeVoci_ = promessa.get_future().share();
     lavoratore_ = new LavoratoreVoce(std::move(opzioni.cartellaDati), std::move(fabbrica),
                                      generazione_, std::move(promessa));
     lavoratore_->moveToThread(&filo_);
@@ -39,8 +39,20 @@ MotoreEspeak::~MotoreEspeak() {
 }
 
 const QList<VoceItaliana>& MotoreEspeak::Voci() const {
-    AvviaSintetizzatore();
-    return voci_.get();
+    if (!voci_) {
+        AvviaSintetizzatore();
+        voci_ = primeVoci_.get();
+    }
+    return *voci_;
+}
+
+void MotoreEspeak::RileggiVoci() {
+    Voci(); // the start comes first on the thread; this waits for it
+    QList<VoceItaliana> lette;
+    QMetaObject::invokeMethod(
+        lavoratore_, [l = lavoratore_, &lette] { lette = l->Voci(); },
+        Qt::BlockingQueuedConnection);
+    voci_ = std::move(lette);
 }
 
 int MotoreEspeak::NumeroVoci() const {

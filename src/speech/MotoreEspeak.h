@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <future>
+#include <optional>
 
 // The program's speech engine: the Italian voice of the espeak-ng library,
 // linked in, played through the desktop's sound server.
@@ -15,8 +16,9 @@
 // Every synthesizer call happens on the engine's own thread, which also starts
 // the synthesizer, so creating the engine costs the caller nothing. The calls
 // below only post work to that thread and return; the exception is the voice
-// list (NumeroVoci, NomeVoce, SelezionaVoce), which waits for the start if it
-// is asked for in the first few tens of milliseconds.
+// list (RileggiVoci, and the first NumeroVoci, NomeVoce or SelezionaVoce),
+// which waits for the start if it is asked for in the first few tens of
+// milliseconds, and for the thread to finish the text it is synthesizing.
 //
 // Without voice data the engine has no voices and says nothing; without a
 // sound device it speaks silently, taking as long as the speech would.
@@ -39,6 +41,7 @@ public:
     explicit MotoreEspeak(Opzioni opzioni, QObject* parent = nullptr);
     ~MotoreEspeak() override;
 
+    void RileggiVoci() override;
     int NumeroVoci() const override;
     QString NomeVoce(int numero) const override;
     bool SelezionaVoce(int numero) override;
@@ -57,7 +60,8 @@ private:
     const QList<VoceItaliana>& Voci() const;
 
     std::atomic<int> generazione_{0};
-    std::shared_future<QList<VoceItaliana>> voci_;
+    std::shared_future<QList<VoceItaliana>> primeVoci_; // the list made at the start
+    mutable std::optional<QList<VoceItaliana>> voci_;   // the list as last read
     mutable QThread filo_;
     LavoratoreVoce* lavoratore_ = nullptr;
 };

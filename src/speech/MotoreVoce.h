@@ -11,6 +11,11 @@ public:
     using QObject::QObject;
     ~MotoreVoce() override = default;
 
+    // Asks the engine again which voices it has, so that voices installed or
+    // removed since the last reading appear or vanish; the numbering below
+    // follows the new list. Waits for the engine if it is still starting.
+    virtual void RileggiVoci() = 0;
+    // The voices as last read, numbered from 1.
     virtual int NumeroVoci() const = 0;
     // Display name of voice `numero`, 1..NumeroVoci().
     virtual QString NomeVoce(int numero) const = 0;

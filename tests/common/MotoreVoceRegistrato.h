@@ -6,22 +6,22 @@
 #include <QStringList>
 
 // A speech engine that speaks nothing and records every request, in order:
-// "voce: N", "velocita: N", "parla: <text>", "ferma". Voices are named by
-// `nomi`; numbers in `rifiutate` (or outside 1..count) are refused.
+// "voce: N", "velocita: N", "parla: <text>", "ferma". The voices installed are
+// named by `nomi`, and listed as they were at the last RileggiVoci; numbers in
+// `rifiutate` (or outside 1..count) are refused.
 class MotoreVoceRegistrato : public MotoreVoce {
 public:
     explicit MotoreVoceRegistrato(QStringList nomiVoci = {"Italiano", "Italiano (f1)",
                                                           "Italiano (m3)"},
                                   QObject* parent = nullptr)
-        : MotoreVoce(parent), nomi(std::move(nomiVoci)) {}
+        : MotoreVoce(parent), nomi(std::move(nomiVoci)), letti(nomi) {}
 
-    int NumeroVoci() const override { return int(nomi.size()); }
-    QString NomeVoce(int numero) const override {
-        return numero >= 1 && numero <= nomi.size() ? nomi[numero - 1] : QString();
-    }
+    void RileggiVoci() override { letti = nomi; }
+    int NumeroVoci() const override { return int(letti.size()); }
+    QString NomeVoce(int numero) const override { return letti.value(numero - 1); }
     bool SelezionaVoce(int numero) override {
         registro << QStringLiteral("voce: %1").arg(numero);
-        if (numero < 1 || numero > nomi.size() || rifiutate.contains(numero))
+        if (numero < 1 || numero > letti.size() || rifiutate.contains(numero))
             return false;
         voce = numero;
         return true;
@@ -48,7 +48,7 @@ public:
         return uditi;
     }
 
-    QStringList nomi;
+    QStringList nomi, letti;
     QSet<int> rifiutate;
     QStringList registro;
     QStringList detti;

@@ -197,9 +197,10 @@ private slots:
                  prog.motore.nomi);
         QCOMPARE(combo->currentIndex(), 1);
         QCOMPARE(prog.Testo("Label1"), QStringLiteral("Velocità = 200"));
-        QCOMPARE(prog.motore.registro,
-                 QStringList({"voce: 2", "ferma",
-                              "parla: Premi sulla mia bocca per ascoltare come parlo."}));
+        // The invitation comes at the voice's preset speed, not the stored one.
+        const QStringList invito = {"ferma", "velocita: 135",
+                                    "parla: Premi sulla mia bocca per ascoltare come parlo."};
+        QCOMPARE(prog.motore.registro, QStringList{"voce: 2"} + invito);
         // A refused voice is said so, and kept: it is what a save writes.
         combo->setCurrentIndex(2);
         QCOMPARE(MessaggiDetti(prog.p.messaggi),
@@ -220,6 +221,18 @@ private slots:
                                              "-FormImposta", "+FormMenu"}));
         QCOMPARE(LeggiFile(prog.p.contesto.PercorsoIni), QByteArray(" 3 \r\n 90 \r\n"));
         prog.Passato(imposta);
+
+        // After an exercise spoke at 90 the list is read again: the third voice
+        // is gone, so the stored number falls back to the first; the
+        // invitation is still at the preset speed.
+        prog.Clic("Command2");
+        prog.Clic("Command7");
+        prog.Passato();
+        prog.motore.nomi.removeLast();
+        prog.motore.registro.clear();
+        prog.Clic("Command13");
+        QCOMPARE(prog.Figlio<QComboBox>("Combo1")->count(), 2);
+        QCOMPARE(prog.motore.registro, QStringList{"voce: 1"} + invito);
     }
 };
 

@@ -4,10 +4,13 @@
 #include "speech/MotoreEspeak.h"
 #include "speech/SessioneEspeak.h"
 
+#include <QDir>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <espeak-ng/speak_lib.h>
 
 namespace {
 
@@ -150,6 +153,40 @@ private slots:
         QCOMPARE(suoni("Sono le 7 e 55."), suoni("Sono le sette e cinquantacinque."));
         QCOMPARE(suoni("Mancano 25 minuti alle 24."),
                  suoni("Mancano venticinque minuti alle ventiquattro."));
+    }
+
+    void vociRilette() {
+        // A private voice data folder: the installed data, and a variants
+        // folder of its own that changes between two readings of the list.
+        QString installata;
+        {
+            SessioneEspeak sessione({});
+            const char* percorso = nullptr;
+            espeak_Info(&percorso);
+            installata = QString::fromUtf8(percorso);
+        }
+        QTemporaryDir cartella;
+        for (const QString& f : QDir(installata).entryList(QDir::NoDotAndDotDot | QDir::AllEntries))
+            if (f != "voices")
+                QVERIFY(QFile::link(installata + '/' + f, cartella.filePath(f)));
+        const QString varianti = cartella.filePath("voices/!v");
+        QVERIFY(QDir().mkpath(varianti));
+        const auto variante = [&](const char* nome) {
+            return QFile::link(installata + "/voices/!v/" + nome, varianti + '/' + nome);
+        };
+        QVERIFY(variante("f3"));
+        MotoreDiProva p(cartella.path());
+        QCOMPARE(p.motore.NumeroVoci(), 2);
+        QVERIFY(variante("m3"));
+        p.motore.RileggiVoci();
+        QCOMPARE(p.motore.NumeroVoci(), 3);
+        QCOMPARE(p.motore.NomeVoce(3), QStringLiteral("Italiano (maschile 3)"));
+        QVERIFY(QFile::remove(varianti + "/f3"));
+        p.motore.RileggiVoci();
+        QCOMPARE(p.motore.NumeroVoci(), 2);
+        QCOMPARE(p.motore.NomeVoce(2), QStringLiteral("Italiano (maschile 3)"));
+        // The voice chosen from the new list speaks.
+        QVERIFY(p.motore.SelezionaVoce(2) && p.Secondi(p.Detto(Breve)) > 0.5);
     }
 
     void senzaDatiTaceSenzaDispositivoAvanza() {

@@ -1,5 +1,6 @@
 #include "speech/SessioneEspeak.h"
 
+#include "speech/Pronuncia.h"
 #include "speech/RegistroVoce.h"
 
 #include <QDir>
@@ -131,7 +132,7 @@ void SessioneEspeak::ImpostaVelocita(ParametriVelocita parametri) {
 bool SessioneEspeak::Sintetizza(const QString& testo, const Ricevitore& ricevi) {
     if (campioni_ <= 0)
         return false;
-    const QByteArray utf8 = testo.toUtf8();
+    const QByteArray utf8 = TestoDaPronunciare(testo).toUtf8();
     ricevitoreAttivo = &ricevi;
     const espeak_ERROR esito = espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0,
                                             POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, nullptr);
@@ -142,7 +143,7 @@ bool SessioneEspeak::Sintetizza(const QString& testo, const Ricevitore& ricevi) 
 QString SessioneEspeak::Fonemi(const QString& testo) {
     if (campioni_ <= 0)
         return {};
-    const QByteArray utf8 = testo.toUtf8();
+    const QByteArray utf8 = TestoDaPronunciare(testo).toUtf8();
     const void* resto = utf8.constData();
     QStringList parti;
     // Each call reads up to the end of a clause and moves `resto` on.

@@ -38,14 +38,15 @@ public:
     bool ScegliVoce(const QString& nomeSintetizzatore);
     void ImpostaVelocita(ParametriVelocita parametri);
 
-    // Synthesizes `testo` at once, handing the sound out in pieces of mono
-    // 16-bit PCM as it is made. `ricevi` returns false to abandon the rest.
+    // Synthesizes `testo` at once, read as TestoDaPronunciare hands it on,
+    // handing the sound out in pieces of mono 16-bit PCM as it is made. `ricevi` returns false to abandon the rest.
     // False when the synthesizer could not take the text.
     using Ricevitore = std::function<bool(const qint16* campioni, int quanti)>;
     bool Sintetizza(const QString& testo, const Ricevitore& ricevi);
 
-    // The phonemes the synthesizer would speak for `testo`, in its own
-    // notation: used to check how numbers are read.
+    // The phonemes the synthesizer would speak for `testo` (read as above),
+    // in its own notation, one clause after another: used to check how
+    // sentences are read.
     QString Fonemi(const QString& testo);
 
 private:

@@ -1,5 +1,6 @@
 #include "ContestoDiProva.h"
 #include "MotoreVoceRegistrato.h"
+#include "language/Frasi.h"
 #include "speech/Bocca.h"
 #include "speech/MotoreEspeak.h"
 #include "speech/SessioneEspeak.h"
@@ -143,7 +144,7 @@ private slots:
         }
     }
 
-    void numeriLettiInItaliano() {
+    void frasiLetteInItaliano() {
         SessioneEspeak sessione({});
         // The same sounds; the stress marks (' and ,) may fall differently.
         auto suoni = [&](const char* testo) {
@@ -153,6 +154,23 @@ private slots:
         QCOMPARE(suoni("Sono le 7 e 55."), suoni("Sono le sette e cinquantacinque."));
         QCOMPARE(suoni("Mancano 25 minuti alle 24."),
                  suoni("Mancano venticinque minuti alle ventiquattro."));
+        // Every sentence of the tables is read without a pause ("_:") inside a
+        // clause: commas and stops end clauses, so such a pause is one the
+        // written sentence has no mark for ("E' l'una." read "E — l'una").
+        for (const TabellaFrasi* tabella :
+             {&FrasiOraIntera, &FrasiMezzaPassata, &FrasiMezzaMancante, &FrasiMezzaPassataATrenta,
+              &FrasiMezzaMancanteATrenta, &FrasiQuartoPassato, &FrasiMezzaAQuarti, &FrasiTreQuarti,
+              &FrasiQuartoMancante, &FrasiMinutiDopo, &FrasiMinutiPrima}) {
+            for (const RigaFrasi& riga : tabella->righe) {
+                for (const Alternativa& a : riga.alternative) {
+                    const QString frase =
+                        QString::fromUtf8(a.frase).replace("%1", "7").replace("%2", "20");
+                    const QString fonemi = sessione.Fonemi(frase);
+                    QVERIFY2(!fonemi.isEmpty() && !fonemi.contains("_:"),
+                             qPrintable(frase + " -> " + fonemi));
+                }
+            }
+        }
     }
 
     void vociRilette() {

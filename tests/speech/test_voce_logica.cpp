@@ -1,4 +1,5 @@
 #include "speech/ElencoVoci.h"
+#include "speech/Pronuncia.h"
 #include "speech/Sonorita.h"
 #include "speech/VelocitaVoce.h"
 
@@ -43,6 +44,13 @@ private slots:
         // A stored voice number keeps its voice whatever order the list came in.
         std::reverse(varianti.begin(), varianti.end());
         QCOMPARE(ElencoVociItaliane(varianti), elenco);
+    }
+
+    void eAccentata() {
+        // Only a word "E'" (or "e'") is read as "È"; a word ending in an
+        // apostrophe stays.
+        QCOMPARE(TestoDaPronunciare(QString::fromUtf8("E' l'una, e' l'ora. Un po' E'")),
+                 QString::fromUtf8("È l'una, è l'ora. Un po' È"));
     }
 
     void sonorita() {

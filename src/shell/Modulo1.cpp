@@ -35,8 +35,9 @@ bool Avvio(Contesto& contesto, IstanzaUnica& istanza) {
 
 int Main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // No display name: Qt would append it to every window's title ("Error —
+    // Ertavino"), and each title must read exactly as the program sets it.
     QApplication::setApplicationName(QStringLiteral("ertavino"));
-    QApplication::setApplicationDisplayName(Impostazioni::TitoloProgramma);
 
     // Message-box buttons in Italian whatever the desktop's language.
     QTranslator traduzioneQt;

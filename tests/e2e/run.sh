@@ -25,7 +25,7 @@ fail_early() {
 }
 
 missing=()
-for tool in Xvfb dbus-run-session dbus-send xdotool pulseaudio pactl parecord import; do
+for tool in Xvfb dbus-run-session dbus-send xdotool xprop pulseaudio pactl parecord import; do
   command -v "$tool" >/dev/null || missing+=("$tool")
 done
 "$python" -c 'import pyatspi' 2>/dev/null || missing+=("python3-pyatspi")

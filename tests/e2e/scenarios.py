@@ -55,6 +55,9 @@ def answer(app, message, reply):
     expect(buttons, f"the message '{message}' has no button '{reply}' "
                     f"(buttons: {[ui.name(b) for b in ui.inside(box, BUTTON)]})")
     title = ui.name(box)
+    shown = ui.window_titles(app.program.pid)
+    expect(title in shown, f"the message '{message}' is titled '{title}', but the window manager "
+                           f"reads the program's windows as {shown}")
     ui.click(buttons[0])
     return title
 
@@ -197,6 +200,9 @@ def start_screen_and_menu(stage):
     program, app = launch(stage)
     app.label("Ertavino", timeout=20)
     app.button("Avvio")
+    # No caption of its own: the window manager shows the program's name alone.
+    titles = ui.window_titles(program.pid)
+    expect(titles == ["ertavino"], f"the start screen's window is titled {titles}")
     audit_screen(stage, app, "start screen")
     stage.screenshot("avvio")
     open_menu(app)
@@ -356,9 +362,10 @@ def answer_after_click(app, caption, message, reply):
 
 def bad_settings_file(stage):
     program, app = launch(stage, settings=b"7\r\n")
-    answer_box = app.dialog(BAD_SETTINGS, timeout=20)
+    app.dialog(BAD_SETTINGS, timeout=20)
     expect(not os.path.exists(stage.settings_file), "the bad settings file is still there")
-    ui.click(ui.inside(answer_box, BUTTON, "OK")[0])
+    title = answer(app, BAD_SETTINGS, "OK")
+    expect(title == "Ertavino", f"the message is titled '{title}', not 'Ertavino'")
     app.button("Avvio", timeout=20)
     expect(not app.dialogs(), "a message is still shown after the first was closed")
     open_menu(app)

@@ -2,6 +2,7 @@
 accessibility interface for what is shown, and real pointer clicks and key
 presses (xdotool) at the places it shows."""
 
+import re
 import subprocess
 
 import pyatspi
@@ -206,6 +207,18 @@ def focus_window(pid, title=None):
                       f"a shown window{f' titled {title!r}' if title else ''}")[0]
     xdotool("windowfocus", window)
     wait_for(lambda: _xdotool_out("getwindowfocus") == [window], 5, "the window to take the focus")
+
+
+def window_titles(pid):
+    """The titles of the shown windows of process pid as a window manager
+    reads them (the _NET_WM_NAME property)."""
+    titles = []
+    for window in _xdotool_out("search", "--onlyvisible", "--pid", pid):
+        result = subprocess.run(["xprop", "-id", window, "_NET_WM_NAME"], capture_output=True,
+                                text=True, timeout=10)
+        found = re.search(r'= "(.*)"$', result.stdout.strip())
+        titles.append(found.group(1) if found else None)
+    return titles
 
 
 def key(*names):

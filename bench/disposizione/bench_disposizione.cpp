@@ -6,11 +6,11 @@
 
 #include "Misure.h"
 
+#include "core/Contesto.h"
+#include "core/GeneratoreCasuale.h"
 #include "feedback/MessaggiQt.h"
 #include "feedback/SuonatoreQt.h"
-#include "language/GeneratoreCasuale.h"
 #include "layout/clsResize.h"
-#include "shell/Contesto.h"
 #include "shell/Navigazione.h"
 #include "speech/MotoreEspeak.h"
 

@@ -10,13 +10,13 @@
 
 #include "clockface/DisposizioneQuadrante.h"
 #include "clockface/Quadrante.h"
+#include "core/Contesto.h"
+#include "core/GeneratoreCasuale.h"
 #include "exercises/Giudizio.h"
 #include "exercises/SchermataEsercizio.h"
 #include "exercises/TabellaEsercizi.h"
 #include "feedback/MessaggiQt.h"
 #include "feedback/SuonatoreQt.h"
-#include "language/GeneratoreCasuale.h"
-#include "shell/Contesto.h"
 #include "speech/MotoreEspeak.h"
 
 #include <QAbstractButton>

@@ -7,8 +7,8 @@
 // the output). Usage: bench_voce [repetitions]
 #include "Misure.h"
 
+#include "core/GeneratoreCasuale.h"
 #include "language/Domanda.h"
-#include "language/GeneratoreCasuale.h"
 #include "speech/MotoreEspeak.h"
 #include "speech/SessioneEspeak.h"
 #include "speech/UscitaAudioQt.h"

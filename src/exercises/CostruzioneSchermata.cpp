@@ -1,12 +1,12 @@
 // The controls of an exercise screen, at their design places (twips).
 
 #include "clockface/Quadrante.h"
+#include "core/Contesto.h"
 #include "exercises/Figure.h"
 #include "exercises/Linea.h"
 #include "exercises/SchermataEsercizio.h"
 #include "layout/PulsanteFigura.h"
 #include "layout/Twip.h"
-#include "shell/Contesto.h"
 #include "speech/Bocca.h"
 
 #include <QLabel>

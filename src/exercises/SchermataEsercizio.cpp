@@ -2,6 +2,8 @@
 
 #include "clockface/GeometriaLancetta.h"
 #include "clockface/Quadrante.h"
+#include "core/Contesto.h"
+#include "core/GeneratoreCasuale.h"
 #include "exercises/Contatori.h"
 #include "exercises/Figure.h"
 #include "exercises/Frecce.h"
@@ -9,10 +11,8 @@
 #include "exercises/Linea.h"
 #include "feedback/Messaggi.h"
 #include "feedback/SuoniFeedback.h"
-#include "language/GeneratoreCasuale.h"
 #include "layout/PulsanteFigura.h"
 #include "layout/Schermo.h"
-#include "shell/Contesto.h"
 #include "speech/Bocca.h"
 
 #include <QLabel>
@@ -194,8 +194,7 @@ void SchermataEsercizio::BottoneAvanti_Click() {
 }
 
 void SchermataEsercizio::Command7_Click() {
-    if (!contesto_.Dialoghi.Chiedi(QStringLiteral("Vuoi tornare al menù?"),
-                                   QStringLiteral("Uso dell'ertavino")))
+    if (!contesto_.Dialoghi.Chiedi(QStringLiteral("Vuoi tornare al menù?"), TitoloDomande))
         return;
     // Leaving the screen silences its mouth, as unloading it would.
     bocca_->Ferma();

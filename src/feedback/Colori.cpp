@@ -1,6 +1,6 @@
 #include "feedback/Colori.h"
 
-#include "language/GeneratoreCasuale.h"
+#include "core/GeneratoreCasuale.h"
 
 #include <cmath>
 

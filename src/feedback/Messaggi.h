@@ -2,6 +2,12 @@
 
 #include <QString>
 
+// The titles of the program's message boxes: its own questions and its
+// credits carry TitoloDomande; messages without a title of their own carry
+// the program's name.
+inline const QString TitoloDomande = QStringLiteral("Uso dell'ertavino");
+inline const QString TitoloProgramma = QStringLiteral("Ertavino");
+
 // The program's message boxes. Screens and rules speak to the user only
 // through this layer, so tests can answer the questions and read the texts.
 class Messaggi {

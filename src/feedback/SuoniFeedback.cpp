@@ -1,8 +1,8 @@
 #include "feedback/SuoniFeedback.h"
 
+#include "core/Contesto.h"
+#include "core/GeneratoreCasuale.h"
 #include "feedback/Suonatore.h"
-#include "language/GeneratoreCasuale.h"
-#include "shell/Contesto.h"
 
 void SuonoSi(Contesto& contesto) {
     if (contesto.SuoniAttivati == 0)

@@ -1,7 +1,7 @@
 #include "language/Domanda.h"
 
+#include "core/GeneratoreCasuale.h"
 #include "language/Frasi.h"
-#include "language/GeneratoreCasuale.h"
 
 #include <QLoggingCategory>
 #include <iterator>

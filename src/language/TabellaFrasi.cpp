@@ -1,6 +1,6 @@
 #include "language/TabellaFrasi.h"
 
-#include "language/GeneratoreCasuale.h"
+#include "core/GeneratoreCasuale.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "shell/FormMenu.h"
 
+#include "core/Contesto.h"
 #include "feedback/ColoreQt.h"
 #include "feedback/Colori.h"
 #include "layout/PulsanteFigura.h"
 #include "layout/Schermo.h"
 #include "layout/Twip.h"
-#include "shell/Contesto.h"
 #include "shell/Navigazione.h"
 #include "shell/RegoleMenu.h"
 

@@ -21,7 +21,6 @@ inline const QString MessaggioErrore =
     QStringLiteral("C'è stato un errore nel recuperare le configurazioni!");
 inline const QString MessaggioSalvataggio =
     QStringLiteral("Non è stato possibile salvare le impostazioni.");
-inline const QString TitoloProgramma = QStringLiteral("Ertavino");
 
 constexpr qint16 VoceDefault = 1;
 constexpr qint16 VelocitaDefault = 135;

@@ -1,9 +1,9 @@
 #include "shell/Modulo1.h"
 
+#include "core/Contesto.h"
+#include "core/GeneratoreCasuale.h"
 #include "feedback/MessaggiQt.h"
 #include "feedback/SuonatoreQt.h"
-#include "language/GeneratoreCasuale.h"
-#include "shell/Contesto.h"
 #include "shell/Impostazioni.h"
 #include "shell/IstanzaUnica.h"
 #include "shell/Navigazione.h"

@@ -1,7 +1,7 @@
 #include "shell/Navigazione.h"
 
+#include "core/Contesto.h"
 #include "exercises/SchermataEsercizio.h"
-#include "shell/Contesto.h"
 #include "shell/FormAvvio.h"
 #include "shell/FormMenu.h"
 #include "shell/Impostazioni.h"

@@ -1,7 +1,7 @@
 #include "shell/RegoleMenu.h"
 
+#include "core/Contesto.h"
 #include "feedback/Messaggi.h"
-#include "shell/Contesto.h"
 #include "shell/Impostazioni.h"
 
 namespace {
@@ -48,11 +48,11 @@ QString TestoInformazioni() {
 }
 
 void MostraInformazioni(Messaggi& messaggi) {
-    messaggi.Avviso(TestoInformazioni(), TitoloMenu, Messaggi::Icona::Informazione);
+    messaggi.Avviso(TestoInformazioni(), TitoloDomande, Messaggi::Icona::Informazione);
 }
 
 bool ChiediUscita(Contesto& contesto) {
-    if (!contesto.Dialoghi.Chiedi(DomandaUscita, TitoloMenu))
+    if (!contesto.Dialoghi.Chiedi(DomandaUscita, TitoloDomande))
         return false;
     // The program ends whether or not the file could be written (the user
     // is told when it could not): the user asked to leave, and a file that

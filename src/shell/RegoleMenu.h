@@ -25,8 +25,6 @@ struct BottoneEsercizio {
 // whole-hour click captions end with a blank.
 extern const std::array<BottoneEsercizio, 20> BottoniEsercizio;
 
-// The program's own questions and its credits carry this title.
-inline const QString TitoloMenu = QStringLiteral("Uso dell'ertavino");
 inline const QString DomandaUscita = QStringLiteral("Vuoi uscire dal programma?");
 
 // Who made the program, for the credits.

@@ -1,6 +1,6 @@
 #include "speech/Bocca.h"
 
-#include "shell/Contesto.h"
+#include "core/Contesto.h"
 #include "speech/MotoreVoce.h"
 #include "speech/RegistroVoce.h"
 

@@ -1,10 +1,10 @@
 #include "speech/FormImposta.h"
 
+#include "core/Contesto.h"
 #include "feedback/Messaggi.h"
 #include "layout/PulsanteFigura.h"
 #include "layout/Schermo.h"
 #include "layout/Twip.h"
-#include "shell/Contesto.h"
 #include "speech/Bocca.h"
 #include "speech/VelocitaVoce.h"
 
@@ -18,7 +18,6 @@ const QString InvitoBocca = QStringLiteral("Premi sulla mia bocca per ascoltare 
 const QString InvitoConferma =
     QStringLiteral("Premi sul bottone conferma per accettare la mia voce.");
 const QString VoceRifiutata = QStringLiteral("non posso selezionare questa voce");
-const QString TitoloProgramma = QStringLiteral("Ertavino");
 
 QString TestoVelocita(int valore) {
     return QStringLiteral("Velocità = ") + QString::number(valore);

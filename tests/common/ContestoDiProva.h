@@ -3,7 +3,7 @@
 #include "GeneratoreScritto.h"
 #include "MessaggiRegistrati.h"
 #include "SuonatoreRegistrato.h"
-#include "shell/Contesto.h"
+#include "core/Contesto.h"
 
 // A Contesto wired to the recording fakes, for tests.
 struct ContestoDiProva {

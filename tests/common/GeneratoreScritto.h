@@ -1,6 +1,6 @@
 #pragma once
 
-#include "language/GeneratoreCasuale.h"
+#include "core/GeneratoreCasuale.h"
 
 #include <QList>
 #include <QTest>

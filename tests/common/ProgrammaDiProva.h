@@ -1,8 +1,8 @@
 #pragma once
 
 #include "MessaggiRegistrati.h"
-#include "language/GeneratoreCasuale.h"
-#include "shell/Contesto.h"
+#include "core/Contesto.h"
+#include "core/GeneratoreCasuale.h"
 #include "shell/Impostazioni.h"
 #include "shell/IstanzaUnica.h"
 #include "shell/Modulo1.h"

@@ -1,4 +1,4 @@
-#include "language/GeneratoreCasuale.h"
+#include "core/GeneratoreCasuale.h"
 
 #include <QDateTime>
 #include <algorithm>

@@ -72,7 +72,7 @@ void SchermataEsercizio::Esegui(PassoAttivazione passo) {
         piGreco_ = PiGrecoSingolo();
         break;
     case PassoAttivazione::Voce:
-        ImpostaVoce(*bocca_, contesto_);
+        ImpostaVoce(*bocca_, contesto_.NumeroVoce, contesto_.VelocitaVoce);
         break;
     case PassoAttivazione::Contatori:
         quantiErrati_ = 0;

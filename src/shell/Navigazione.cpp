@@ -3,10 +3,10 @@
 #include "core/Contesto.h"
 #include "exercises/SchermataEsercizio.h"
 #include "shell/FormAvvio.h"
+#include "shell/FormImposta.h"
 #include "shell/FormMenu.h"
 #include "shell/Impostazioni.h"
 #include "shell/RegoleMenu.h"
-#include "speech/FormImposta.h"
 
 #include <QScrollBar>
 

@@ -1,6 +1,5 @@
 #include "speech/Bocca.h"
 
-#include "core/Contesto.h"
 #include "speech/MotoreVoce.h"
 #include "speech/RegistroVoce.h"
 
@@ -140,7 +139,7 @@ void Bocca::mouseReleaseEvent(QMouseEvent* event) {
     QWidget::mouseReleaseEvent(event);
 }
 
-void ImpostaVoce(Bocca& bocca, const Contesto& contesto) {
-    bocca.SelezionaVoce(contesto.NumeroVoce);
-    bocca.ImpostaVelocita(contesto.VelocitaVoce);
+void ImpostaVoce(Bocca& bocca, int numeroVoce, int velocita) {
+    bocca.SelezionaVoce(numeroVoce);
+    bocca.ImpostaVelocita(velocita);
 }

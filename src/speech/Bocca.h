@@ -3,7 +3,6 @@
 #include <QWidget>
 
 class MotoreVoce;
-struct Contesto;
 
 // The talking mouth every talking screen carries: it forwards the speech
 // operations to the program's engine and opens and closes with the loudness
@@ -39,4 +38,4 @@ private:
 };
 
 // Applies the stored voice, then the stored speed, to a screen's mouth.
-void ImpostaVoce(Bocca& bocca, const Contesto& contesto);
+void ImpostaVoce(Bocca& bocca, int numeroVoce, int velocita);

@@ -1,4 +1,3 @@
-#include "ContestoDiProva.h"
 #include "MotoreVoceRegistrato.h"
 #include "language/Frasi.h"
 #include "speech/Bocca.h"
@@ -72,11 +71,8 @@ class TestMotoreEspeak : public QObject {
 private slots:
     void boccaImpostaVoceEApertura() {
         MotoreVoceRegistrato motore;
-        ContestoDiProva prova;
-        prova.contesto.NumeroVoce = 9; // refused, which is no error here
-        prova.contesto.VelocitaVoce = 70;
         Bocca bocca(motore);
-        ImpostaVoce(bocca, prova.contesto);
+        ImpostaVoce(bocca, 9, 70); // voice 9 is refused, which is no error here
         QCOMPARE(motore.registro, (QStringList{"voce: 9", "velocita: 70"}));
         // The mouth opens with the voice's loudness and closes again in silence.
         bocca.resize(200, 140);

@@ -1,4 +1,4 @@
-#include "speech/FormImposta.h"
+#include "shell/FormImposta.h"
 
 #include "core/Contesto.h"
 #include "feedback/Messaggi.h"
@@ -101,7 +101,7 @@ FormImposta::FormImposta(Contesto& contesto, MotoreVoce& motore,
 }
 
 void FormImposta::ImpostaVoce() {
-    ::ImpostaVoce(*bocca_, contesto_);
+    ::ImpostaVoce(*bocca_, contesto_.NumeroVoce, contesto_.VelocitaVoce);
 }
 
 void FormImposta::Form_Activate() {

@@ -106,7 +106,7 @@ Misure ClicSulQuadrante(Contesto& contesto, MotoreEspeak& motore, int iterazioni
     for (int i = 0; i < iterazioni; ++i) {
         ProssimaDomanda(schermata, motore);
         const Domanda d = schermata.DomandaCorrente();
-        const int rosso = BersaglioRosso(riga.giudicata, d);
+        const int rosso = BersaglioRosso(riga.livello, d);
         const int blu = BersaglioBlu(riga, d);
         int sbagliato = -1;
         for (const EtichettaQuadrante& e : EtichetteQuadrante(riga.disposizione)) {

@@ -61,19 +61,23 @@ private:
 };
 
 // The shortest and the longest question sentence, found by drawing many
-// questions on every screen under both conventions.
+// questions of every level under both conventions.
 std::pair<QString, QString> FrasiEstreme() {
     GeneratoreCasuale casuale;
     casuale.Semina(2003);
     QString corta, lunga;
-    for (int s = int(Schermata::Ruota1); s <= int(Schermata::Ruota10); ++s) {
+    for (Livello livello :
+         {Livello::OreIntere, Livello::MezzeOre, Livello::Quarti, Livello::CinqueMinuti}) {
         for (qint16 modoOre : {qint16(12), qint16(24)}) {
-            for (int i = 0; i < 3000; ++i) {
-                const QString frase = NuovaDomanda(Schermata(s), modoOre, casuale).FraseDaDire;
-                if (corta.isEmpty() || frase.size() < corta.size())
-                    corta = frase;
-                if (frase.size() > lunga.size())
-                    lunga = frase;
+            for (bool aTrenta : {false, true}) {
+                for (int i = 0; i < 3000; ++i) {
+                    const QString frase =
+                        NuovaDomanda({livello, modoOre, modoOre, aTrenta}, casuale).FraseDaDire;
+                    if (corta.isEmpty() || frase.size() < corta.size())
+                        corta = frase;
+                    if (frase.size() > lunga.size())
+                        lunga = frase;
+                }
             }
         }
     }

@@ -20,19 +20,19 @@ int MezzeOreImpostate(int ora, int passo, qint16 modoOre) {
 
 } // namespace
 
-int BersaglioRosso(VariabileGiudicata giudicata, const Domanda& d) {
-    switch (giudicata) {
-    case VariabileGiudicata::Ora:
+int BersaglioRosso(Livello livello, const Domanda& d) {
+    switch (livello) {
+    case Livello::OreIntere:
         return OraSulQuadrante12(d.OraDomanda);
-    case VariabileGiudicata::MezzeOre:
+    case Livello::MezzeOre:
         return d.MezzeOreDomanda > 24 ? d.MezzeOreDomanda - 24 : d.MezzeOreDomanda;
-    case VariabileGiudicata::OraEQuarto: {
+    case Livello::Quarti: {
         const int h = OraSulQuadrante12(d.OraDomanda);
         if (d.QuartoDomanda == 0)
             return 2 * h;
         return h == 12 ? 1 : 2 * h + 1;
     }
-    case VariabileGiudicata::OraEMinuti: {
+    case Livello::CinqueMinuti: {
         const int h = OraSulQuadrante0(d.OraDomanda);
         return d.MinutiDomanda == 0 ? 2 * h : 2 * h + 1;
     }
@@ -43,28 +43,28 @@ int BersaglioRosso(VariabileGiudicata giudicata, const Domanda& d) {
 int BersaglioBlu(const RigaEsercizio& riga, const Domanda& d) {
     if (!riga.dueLancette)
         return -1;
-    switch (riga.giudicata) {
-    case VariabileGiudicata::Ora:
+    switch (riga.livello) {
+    case Livello::OreIntere:
         return -1;
-    case VariabileGiudicata::MezzeOre:
+    case Livello::MezzeOre:
         return d.MezzeOreDomanda % 2 == 0 ? 24 : 12;
-    case VariabileGiudicata::OraEQuarto:
+    case Livello::Quarti:
         return d.QuartoDomanda == 0 ? 24 : 6 * d.QuartoDomanda;
-    case VariabileGiudicata::OraEMinuti:
+    case Livello::CinqueMinuti:
         return 2 * d.MinutiDomanda / 5;
     }
     return -1;
 }
 
-double GradiRosso(VariabileGiudicata giudicata, const Domanda& d, int indice) {
-    switch (giudicata) {
-    case VariabileGiudicata::Ora:
+double GradiRosso(Livello livello, const Domanda& d, int indice) {
+    switch (livello) {
+    case Livello::OreIntere:
         return indice * 30.0;
-    case VariabileGiudicata::MezzeOre:
+    case Livello::MezzeOre:
         return indice * 15.0;
-    case VariabileGiudicata::OraEQuarto:
+    case Livello::Quarti:
         return d.OraDomanda * 30.0 + d.QuartoDomanda * 7.5;
-    case VariabileGiudicata::OraEMinuti:
+    case Livello::CinqueMinuti:
         return d.OraDomanda * 30.0 + d.MinutiDomanda * 0.5;
     }
     return 0.0;
@@ -77,9 +77,9 @@ EsitoClic GiudicaClic(const RigaEsercizio& riga, const Domanda& d, int faseLance
             return {};
         return {T::LancettaBlu, GradiBlu(indice), true};
     }
-    if (indice != BersaglioRosso(riga.giudicata, d))
+    if (indice != BersaglioRosso(riga.livello, d))
         return {};
-    return {T::LancettaRossa, GradiRosso(riga.giudicata, d, indice), !riga.dueLancette};
+    return {T::LancettaRossa, GradiRosso(riga.livello, d, indice), !riga.dueLancette};
 }
 
 bool GiudicaConferma(const RigaEsercizio& riga, const Domanda& d, qint16 modoOre, int ora,
@@ -88,10 +88,10 @@ bool GiudicaConferma(const RigaEsercizio& riga, const Domanda& d, qint16 modoOre
     // sentence is said alike for both, its other reading.
     const bool oraGiusta =
         ora == d.OraDomanda || (d.OraAlternativa != 0 && ora == d.OraAlternativa);
-    switch (riga.giudicata) {
-    case VariabileGiudicata::Ora:
+    switch (riga.livello) {
+    case Livello::OreIntere:
         return oraGiusta;
-    case VariabileGiudicata::MezzeOre: {
+    case Livello::MezzeOre: {
         const int impostate = MezzeOreImpostate(ora, passo, modoOre);
         if (impostate == d.MezzeOreDomanda)
             return true;
@@ -100,9 +100,9 @@ bool GiudicaConferma(const RigaEsercizio& riga, const Domanda& d, qint16 modoOre
         const int mezza = d.MezzeOreDomanda % 2;
         return impostate == MezzeOreImpostate(d.OraAlternativa, mezza, modoOre);
     }
-    case VariabileGiudicata::OraEQuarto:
+    case Livello::Quarti:
         return passo == d.QuartoDomanda && oraGiusta;
-    case VariabileGiudicata::OraEMinuti:
+    case Livello::CinqueMinuti:
         return passo == d.MinutiDomanda / 5 && oraGiusta;
     }
     return false;

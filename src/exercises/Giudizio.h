@@ -7,13 +7,13 @@
 // Judging an answer, as functions of the screen's row and its question.
 
 // Click screens. The index of a dial target is the answer it stands for.
-int BersaglioRosso(VariabileGiudicata giudicata, const Domanda& domanda);
+int BersaglioRosso(Livello livello, const Domanda& domanda);
 // -1 on the one-hand screens, which have no blue hand.
 int BersaglioBlu(const RigaEsercizio& riga, const Domanda& domanda);
 // Where a right red click draws the hour hand, in degrees clockwise from 12.
 // The two-hand screens draw it at the asked time itself, so 24 and a quarter
 // turns the hand past 720 degrees; the dial's cosine and sine wrap it.
-double GradiRosso(VariabileGiudicata giudicata, const Domanda& domanda, int indice);
+double GradiRosso(Livello livello, const Domanda& domanda, int indice);
 inline double GradiBlu(int indice) {
     return indice * 15.0;
 }

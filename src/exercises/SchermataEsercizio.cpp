@@ -17,7 +17,11 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QScrollBar>
+
+// "ertavino.question": one debug line per question drawn, off by default.
+Q_LOGGING_CATEGORY(registroDomande, "ertavino.question", QtWarningMsg)
 
 namespace {
 
@@ -38,7 +42,7 @@ constexpr int ProfonditaMassima = 8;
 SchermataEsercizio::SchermataEsercizio(Schermata schermata, Contesto& contesto, MotoreVoce& motore,
                                        QWidget* parent)
     : QWidget(parent), riga_(Riga(schermata)), contesto_(contesto), piGreco_(PiGrecoSingolo()) {
-    setObjectName(NomeSchermata(schermata));
+    setObjectName(QLatin1String(riga_.nome));
     CostruisciControlli(motore);
 }
 
@@ -125,12 +129,19 @@ void SchermataEsercizio::NuovaDomanda() {
     }
     if (riga_.puliscePerDomanda)
         picture1_->Cls();
-    domanda_ = ::NuovaDomanda(riga_.schermata, contesto_.ModoOre, contesto_.Casuale);
-    if (domanda_.Momento == MomentoTesto::PrimaDiParlare)
+    domanda_ = ::NuovaDomanda(riga_.RichiestaDomanda(contesto_.ModoOre), contesto_.Casuale);
+    qCDebug(registroDomande).noquote()
+        << riga_.nome << "ModoOre" << contesto_.ModoOre << "OraDomanda" << domanda_.OraDomanda
+        << "MezzeOreDomanda" << domanda_.MezzeOreDomanda << "QuartoDomanda"
+        << domanda_.QuartoDomanda << "MinutiDomanda" << domanda_.MinutiDomanda << "OraAlternativa"
+        << domanda_.OraAlternativa << "FraseDaDire" << ('"' + domanda_.FraseDaDire + '"') << "Text1"
+        << ('"' + (riga_.momento == MomentoTesto::Nessuno ? QString() : domanda_.TestoDigitale) +
+            '"');
+    if (riga_.momento == MomentoTesto::PrimaDiParlare)
         text1_->setText(domanda_.TestoDigitale);
     contesto_.FraseDaDire = domanda_.FraseDaDire;
     bocca_->Parla(contesto_.FraseDaDire);
-    if (domanda_.Momento == MomentoTesto::DopoAverParlato)
+    if (riga_.momento == MomentoTesto::DopoAverParlato)
         text1_->setText(domanda_.TestoDigitale);
 }
 

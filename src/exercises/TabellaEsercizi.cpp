@@ -5,7 +5,8 @@ namespace {
 QList<RigaEsercizio> CostruisciTabella() {
     using S = Schermata;
     using D = DisposizioneQuadrante;
-    using V = VariabileGiudicata;
+    using L = Livello;
+    using M = MomentoTesto;
     using P = PassoAttivazione;
     const StileRisposta clic = StileRisposta::Clic;
     const StileRisposta frecce = StileRisposta::Frecce;
@@ -25,64 +26,99 @@ QList<RigaEsercizio> CostruisciTabella() {
     const Segmento rossa5{720, 6720, 4560, 6720}, blu5{600, 6840, 6240, 6840};
     const Segmento rossa9{1680, 6720, 5520, 6720}, blu9{1200, 6840, 6840, 6840};
 
-    // The two-hand click screens differ in their dial, colour, judged
-    // variables and guide lines only.
-    const auto dueLancetteClic = [&](S schermata, D disposizione, quint32 sfondo, V giudicata,
-                                     Segmento rossa, Segmento blu) {
-        return RigaEsercizio{.schermata = schermata,
-                             .stile = clic,
-                             .dueLancette = true,
-                             .disposizione = disposizione,
-                             .sfondo = sfondo,
-                             .giudicata = giudicata,
-                             .istruzione = dueLancette,
-                             .istruzioneInFrase = true,
-                             .puliscePerDomanda = true,
-                             .linea1 = rossa,
-                             .linea2 = blu,
-                             .attivazione = attivaClic};
+    // The two-hand click screens differ in their dial, colour, questions
+    // and guide lines only; the rest is filled in here.
+    const auto dueLancetteClic = [&](RigaEsercizio r, Segmento rossa, Segmento blu) {
+        r.stile = clic;
+        r.dueLancette = true;
+        r.istruzione = dueLancette;
+        r.istruzioneInFrase = true;
+        r.puliscePerDomanda = true;
+        r.linea1 = rossa;
+        r.linea2 = blu;
+        r.attivazione = attivaClic;
+        return r;
     };
 
     return {
         // Click screens.
         {.schermata = S::Ruota1,
+         .nome = "frmRuota1",
          .stile = clic,
          .disposizione = D::A,
          .sfondo = 0xFFFFC0,
-         .giudicata = V::Ora,
+         .livello = L::OreIntere,
+         .momento = M::PrimaDiParlare,
          .istruzione = unaLancetta,
          .puliscePerDomanda = true,
          .riascoltaRiscrive = true,
          .attivazione = attivaClicSeme},
         {.schermata = S::Ruota3,
+         .nome = "frmRuota3",
          .stile = clic,
          .disposizione = D::B,
          .sfondo = 0xC0FFFF,
-         .giudicata = V::MezzeOre,
+         .livello = L::MezzeOre,
+         .momento = M::PrimaDiParlare,
          .istruzione = unaLancetta,
          .puliscePerDomanda = true,
          .attivazione = attivaClic},
-        dueLancetteClic(S::Ruota5, D::B, 0xFFC0C0, V::MezzeOre, rossa5, blu5),
-        dueLancetteClic(S::Ruota5a, D::B, 0xFFC0C0, V::MezzeOre, rossa5, blu5),
-        dueLancetteClic(S::Ruota7, D::C24, 0xFFFF00, V::OraEQuarto, rossa5, blu5),
-        dueLancetteClic(S::Ruota9, D::C9, 0xFFC0C0, V::OraEMinuti, rossa9, blu9),
-        dueLancetteClic(S::Ruota9a, D::C9, 0xFFC0C0, V::OraEMinuti, rossa9, blu9),
+        dueLancetteClic({.schermata = S::Ruota5,
+                         .nome = "frmRuota5",
+                         .disposizione = D::B,
+                         .sfondo = 0xFFC0C0,
+                         .livello = L::MezzeOre,
+                         .momento = M::PrimaDiParlare},
+                        rossa5, blu5),
+        dueLancetteClic({.schermata = S::Ruota5a,
+                         .nome = "frmRuota5a",
+                         .disposizione = D::B,
+                         .sfondo = 0xFFC0C0,
+                         .livello = L::MezzeOre,
+                         .aTrenta = true,
+                         .momento = M::PrimaDiParlare},
+                        rossa5, blu5),
+        dueLancetteClic({.schermata = S::Ruota7,
+                         .nome = "frmRuota7",
+                         .disposizione = D::C24,
+                         .sfondo = 0xFFFF00,
+                         .livello = L::Quarti,
+                         .momento = M::DopoAverParlato},
+                        rossa5, blu5),
+        dueLancetteClic({.schermata = S::Ruota9,
+                         .nome = "frmRuota9",
+                         .disposizione = D::C9,
+                         .sfondo = 0xFFC0C0,
+                         .livello = L::CinqueMinuti,
+                         .oreFisse = 12,
+                         .momento = M::DopoAverParlato},
+                        rossa9, blu9),
+        dueLancetteClic({.schermata = S::Ruota9a,
+                         .nome = "frmRuota9a",
+                         .disposizione = D::C9,
+                         .sfondo = 0xFFC0C0,
+                         .livello = L::CinqueMinuti,
+                         .oreFisse = 24,
+                         .momento = M::DopoAverParlato},
+                        rossa9, blu9),
 
         // Arrow screens: each activates in its own order.
         {.schermata = S::Ruota2,
+         .nome = "frmRuota2",
          .stile = frecce,
          .disposizione = D::A,
          .sfondo = 0xFFE0C0,
-         .giudicata = V::Ora,
+         .livello = L::OreIntere,
          .istruzione = regola,
          .attivazione = {P::Posto, P::Contatori, P::Voce, P::TestoIniziale, P::Quadrante,
                          P::Istruzione, P::LancetteIniziali, P::Domanda},
          .vScroll1 = {7320, 960, 1695, 375}},
         {.schermata = S::Ruota4,
+         .nome = "frmRuota4",
          .stile = frecce,
          .disposizione = D::B,
          .sfondo = 0xFFC0FF,
-         .giudicata = V::MezzeOre,
+         .livello = L::MezzeOre,
          .istruzione = regola,
          .puliscePerDomanda = true,
          .attivazione = {P::Posto, P::Contatori, P::Voce, P::TestoIniziale, P::Quadrante,
@@ -92,11 +128,12 @@ QList<RigaEsercizio> CostruisciTabella() {
          .vScroll1 = {7200, 1080, 1575, 255},
          .vScroll2 = {7320, 1440, 1335, 255}},
         {.schermata = S::Ruota6,
+         .nome = "frmRuota6",
          .stile = frecce,
          .dueLancette = true,
          .disposizione = D::B0,
          .sfondo = 0xC0FFFF,
-         .giudicata = V::MezzeOre,
+         .livello = L::MezzeOre,
          .istruzione = regola,
          .attivazione = {P::Posto, P::Quadrante, P::Voce, P::LancetteIniziali, P::Contatori,
                          P::TestoIniziale, P::Istruzione, P::Domanda},
@@ -104,11 +141,12 @@ QList<RigaEsercizio> CostruisciTabella() {
          .vScroll1 = {7080, 960, 1695, 375},
          .vScroll2 = {7200, 1440, 1335, 375}},
         {.schermata = S::Ruota8,
+         .nome = "frmRuota8",
          .stile = frecce,
          .dueLancette = true,
          .disposizione = D::C24,
          .sfondo = 0xFFC0FF,
-         .giudicata = V::OraEQuarto,
+         .livello = L::Quarti,
          .istruzione = regola,
          .attivazione = {P::Posto, P::Quadrante, P::LancetteIniziali, P::Contatori,
                          P::TestoIniziale, P::Istruzione, P::OraUno, P::Voce, P::Domanda},
@@ -116,11 +154,12 @@ QList<RigaEsercizio> CostruisciTabella() {
          .vScroll1 = {7080, 1080, 1695, 375},
          .vScroll2 = {7080, 1560, 1695, 375}},
         {.schermata = S::Ruota10,
+         .nome = "frmRuota10",
          .stile = frecce,
          .dueLancette = true,
          .disposizione = D::C0,
          .sfondo = 0xFFC080,
-         .giudicata = V::OraEMinuti,
+         .livello = L::CinqueMinuti,
          .istruzione = regola,
          .attivazione = {P::Posto, P::Quadrante, P::Voce, P::LancetteIniziali, P::Contatori,
                          P::TestoIniziale, P::Istruzione, P::OraUno, P::Domanda},
@@ -143,6 +182,10 @@ const RigaEsercizio& Riga(Schermata schermata) {
             return r;
     }
     Q_UNREACHABLE();
+}
+
+QString NomeSchermata(Schermata schermata) {
+    return QString::fromLatin1(Riga(schermata).nome);
 }
 
 const QList<Schermata>& TutteLeSchermate() {

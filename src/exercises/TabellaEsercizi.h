@@ -9,19 +9,25 @@
 
 // The twelve exercise screens differ only in data: this table holds one row
 // per screen, and the one exercise screen reads its row. Adding a screen means
-// adding a row here (and its question procedure in the time language).
+// adding a row here.
+
+// clang-format off
+enum class Schermata {
+    Ruota1, Ruota2, Ruota3, Ruota4, Ruota5, Ruota5a,
+    Ruota6, Ruota7, Ruota8, Ruota9, Ruota9a, Ruota10,
+};
+// clang-format on
 
 enum class StileRisposta {
     Clic,   // the child clicks the dial's targets
     Frecce, // the child turns the hands with two bars and presses "Conferma"
 };
 
-// Which question variables the judgement reads.
-enum class VariabileGiudicata {
-    Ora,        // OraDomanda
-    MezzeOre,   // MezzeOreDomanda
-    OraEQuarto, // OraDomanda and QuartoDomanda
-    OraEMinuti, // OraDomanda and MinutiDomanda
+// When a screen writes the asked time into Text1.
+enum class MomentoTesto {
+    Nessuno,         // arrow screens: the bars' time stands there instead
+    PrimaDiParlare,  // frmRuota1, 3, 5, 5a: written before the sentence is spoken
+    DopoAverParlato, // frmRuota7, 9, 9a: written after
 };
 
 // One step of a screen's activation; each screen runs its own list in order.
@@ -49,12 +55,19 @@ struct Segmento {
 
 struct RigaEsercizio {
     Schermata schermata = Schermata::Ruota1;
+    const char* nome = ""; // objectName: "frmRuota1" .. "frmRuota10"
     StileRisposta stile = StileRisposta::Clic;
     // red then blue hand (click), hour and minute hand (arrows)
     bool dueLancette = false;
     DisposizioneQuadrante disposizione = DisposizioneQuadrante::A;
     quint32 sfondo = 0xFFFFFF; // Picture1's background, 0xRRGGBB
-    VariabileGiudicata giudicata = VariabileGiudicata::Ora;
+    // The questions: their level (and so the variables the judging reads),
+    // the hours asked when the screen fixes them (0: those of the
+    // convention), the half hours said with "e trenta", when Text1 is written.
+    Livello livello = Livello::OreIntere;
+    qint16 oreFisse = 0;
+    bool aTrenta = false;
+    MomentoTesto momento = MomentoTesto::Nessuno;
     QString istruzione;                // spoken on activation
     bool istruzioneInFrase = false;    // the instruction goes through FraseDaDire
     bool puliscePerDomanda = false;    // each new question starts with an empty dial
@@ -67,9 +80,15 @@ struct RigaEsercizio {
     Riquadro vScroll1 = {}, vScroll2 = {};
 
     int MinutiPerPasso() const { return passiPerOra > 0 ? 60 / passiPerOra : 0; }
+    // What the screen's questions are drawn from under the convention `modoOre`.
+    Richiesta RichiestaDomanda(qint16 modoOre) const {
+        return {livello, oreFisse != 0 ? oreFisse : modoOre, modoOre, aTrenta};
+    }
 };
 
 const RigaEsercizio& Riga(Schermata schermata);
+// "frmRuota1" ... "frmRuota10": the screen's objectName.
+QString NomeSchermata(Schermata schermata);
 const QList<Schermata>& TutteLeSchermate();
 
 inline constexpr const char* IstruzioneUnaLancetta = "Clicca dove deve arrivare la lancetta rossa";

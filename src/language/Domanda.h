@@ -5,34 +5,31 @@
 
 class GeneratoreCasuale;
 
-// The twelve exercise screens. Each owns one question procedure; the screen
-// decides the hour range, the convention in use and the family of sentences.
-// clang-format off
-enum class Schermata {
-    Ruota1, Ruota2, Ruota3, Ruota4, Ruota5, Ruota5a,
-    Ruota6, Ruota7, Ruota8, Ruota9, Ruota9a, Ruota10,
+// The kind of time a question asks, from whole hours to five-minute steps. It
+// decides which question variables are drawn, and so which the judging reads.
+enum class Livello {
+    OreIntere,    // OraDomanda
+    MezzeOre,     // MezzeOreDomanda
+    Quarti,       // OraDomanda and QuartoDomanda
+    CinqueMinuti, // OraDomanda and MinutiDomanda
 };
-// clang-format on
 
-// "frmRuota1" ... "frmRuota10": the screen's objectName.
-QString NomeSchermata(Schermata schermata);
-
-// When the screen writes the digital time into Text1.
-enum class MomentoTesto {
-    Nessuno,         // arrow screens: the question writes no digital time
-    PrimaDiParlare,  // frmRuota1, 3, 5, 5a: written before the sentence is spoken
-    DopoAverParlato, // frmRuota7, 9, 9a: written after
+// What a question is drawn from.
+struct Richiesta {
+    Livello livello = Livello::OreIntere;
+    qint16 ore = 12;      // the hours asked: 1..ore (the half hours 1..2 x ore)
+    qint16 modoOre = 12;  // the convention the sentence follows: 12 or 24
+    bool aTrenta = false; // half hours said with "e trenta", as the hours' own minutes
 };
 
 // Everything one question is made of, as it stands after NuovaDomanda.
 struct Domanda {
-    qint16 OraDomanda = 0;      // 1..ModoOre (frmRuota9: 1..12, frmRuota9a: 1..24)
-    qint16 MezzeOreDomanda = 0; // half-hour screens: 1..2 x ModoOre
-    qint16 QuartoDomanda = 0;   // quarter screens: 0..3
-    qint16 MinutiDomanda = 0;   // five-minute screens: 0, 5, .., 55 (minutes, not the index)
+    qint16 OraDomanda = 0;      // 1..ore
+    qint16 MezzeOreDomanda = 0; // half hours: 1..2 x ore
+    qint16 QuartoDomanda = 0;   // quarters: 0..3
+    qint16 MinutiDomanda = 0;   // five minutes: 0, 5, .., 55 (minutes, not the index)
     QString FraseDaDire;        // the sentence, word for word
-    QString TestoDigitale;      // for Text1; empty when the screen writes none
-    MomentoTesto Momento = MomentoTesto::Nessuno;
+    QString TestoDigitale;      // the asked time in digits: "15 : 00", "3 : 05"
     // The sentences that count down to one o'clock are said alike after 12 and
     // after 24 ("Manca un quarto d'ora all'una."). Under the 24-hour
     // convention such a sentence names both readings: OraAlternativa then
@@ -41,8 +38,6 @@ struct Domanda {
     qint16 OraAlternativa = 0;
 };
 
-// Draws a new question for the screen under the convention `modoOre` (12 or
-// 24), with every draw taken from `casuale` in the order the screen makes
-// them, and composes its sentence and digital time. Each question is logged as
-// one debug line under the category "ertavino.question" (off by default).
-Domanda NuovaDomanda(Schermata schermata, qint16 modoOre, GeneratoreCasuale& casuale);
+// Draws a new question, with every draw taken from `casuale` in the order the
+// level makes them, and composes its sentence and digital time.
+Domanda NuovaDomanda(const Richiesta& richiesta, GeneratoreCasuale& casuale);

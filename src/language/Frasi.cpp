@@ -36,8 +36,8 @@ const TabellaFrasi FrasiMezzaMancante{true, {
     {QualsiasiOra, 0, {{0, "Manca mezz'ora alle %1."}}},
 }};
 
-// frmRuota5a, a 24-hour screen, says half past with "e trenta" and counts half
-// past 24 down in minutes, so that it is not said like half past 12.
+// Half past said with "e trenta" (asked under the 24-hour convention), which
+// counts half past 24 down in minutes, so that it is not said like half past 12.
 const TabellaFrasi FrasiMezzaPassataATrenta{false, {
     {1,  0, {{0, "E' l'una e mezza."}}},
     {12, 0, {{1, "E' mezzogiorno e mezzo."}, {0, "Sono le dodici e mezzo."}}},

@@ -9,7 +9,7 @@
 extern const TabellaFrasi FrasiOraIntera;
 
 // Half past, on the half-hour levels: the hour and a half, half an hour to the
-// next hour, and frmRuota5a's own wording built on "e trenta".
+// next hour, and the wording built on "e trenta".
 extern const TabellaFrasi FrasiMezzaPassata;
 extern const TabellaFrasi FrasiMezzaMancante;
 extern const TabellaFrasi FrasiMezzaPassataATrenta;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "language/Domanda.h"
+#include "exercises/TabellaEsercizi.h"
 
 #include <QString>
 #include <array>

@@ -14,11 +14,10 @@ struct Orario {
 };
 inline Orario OrarioChiesto(const SchermataEsercizio& e) {
     const Domanda& d = e.DomandaCorrente();
-    const VariabileGiudicata v = Riga(e.Quale()).giudicata;
-    if (v == VariabileGiudicata::MezzeOre)
+    const Livello v = Riga(e.Quale()).livello;
+    if (v == Livello::MezzeOre)
         return {d.MezzeOreDomanda / 2, d.MezzeOreDomanda % 2 * 30};
-    return {d.OraDomanda,
-            v == VariabileGiudicata::OraEQuarto ? d.QuartoDomanda * 15 : d.MinutiDomanda};
+    return {d.OraDomanda, v == Livello::Quarti ? d.QuartoDomanda * 15 : d.MinutiDomanda};
 }
 
 // One answer to the question on `e`, as a child gives it: the bars set to
@@ -36,7 +35,7 @@ inline void Rispondi(SchermataEsercizio& e, qint16 modoOre, bool giusta) {
         return QTest::mouseClick(e.findChild<QWidget*>("Command1"), Qt::LeftButton);
     }
     const int bersaglio = riga.dueLancette && e.FaseLancetta() ? BersaglioBlu(riga, d)
-                                                               : BersaglioRosso(riga.giudicata, d);
+                                                               : BersaglioRosso(riga.livello, d);
     QTest::mouseClick(
         e.findChild<Quadrante*>()->Label1(giusta ? bersaglio : (bersaglio + 5) % 12 + 1),
         Qt::LeftButton);

@@ -15,7 +15,7 @@ using Tempo = std::pair<int, int>;
 // of their sentence.
 QList<std::pair<Domanda, Tempo>> TutteLeDomande(const RigaEsercizio& riga, int modoOre) {
     // the minutes between two questions, in the order of VariabileGiudicata
-    const int passo = QList{60, 30, 15, 5}[int(riga.giudicata)];
+    const int passo = QList{60, 30, 15, 5}[int(riga.livello)];
     QList<std::pair<Domanda, Tempo>> tutte;
     for (int h = 1; h <= modoOre; ++h) {
         for (int m = 0; m < 60; m += passo) {

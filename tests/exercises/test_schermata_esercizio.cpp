@@ -228,7 +228,8 @@ private slots:
         QTest::addColumn<int>("modoOre");
         QTest::addColumn<QList<float>>("estrazioni");
         QTest::addColumn<int>("dodici");
-        QTest::newRow("frmRuota5, 12h") << Schermata::Ruota5 << 12 << QList{P(23, 24), P(0, 3)} << 24;
+        QTest::newRow("frmRuota5, 12h")
+            << Schermata::Ruota5 << 12 << QList{P(23, 24), P(0, 3)} << 24;
         QTest::newRow("frmRuota7, 24h")
             << Schermata::Ruota7 << 24 << QList{P(23, 24), P(0, 4), P(0, 2), P(0, 2)} << 24;
         QTest::newRow("frmRuota9a, 24h")

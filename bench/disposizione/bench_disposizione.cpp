@@ -62,13 +62,15 @@ int main(int argc, char** argv) {
     Contesto contesto(casuale, messaggi, suoni);
     MotoreEspeak motore;
     Navigazione navigazione(contesto, motore);
-    navigazione.ApriMenuDaAvvio();
+    navigazione.MostraAvvio();
+    QTest::mouseClick(navigazione.SchermoCaricato()->findChild<QWidget*>("Command1"),
+                      Qt::LeftButton); // "Avvio"
     QWidget* menu = navigazione.SchermoCaricato();
-    if (!menu || !QTest::qWaitForWindowExposed(menu) || !navigazione.Ridimensiona) {
+    if (!menu || !QTest::qWaitForWindowExposed(menu) || !navigazione.Ridimensiona()) {
         std::fprintf(stderr, "scenario broken: the menu did not come up with its scaler\n");
         return 1;
     }
-    clsResize& scaler = *navigazione.Ridimensiona;
+    clsResize& scaler = *navigazione.Ridimensiona();
     SenzaRidimensiona filtro;
     menu->installEventFilter(&filtro);
 

@@ -12,7 +12,7 @@ public:
     // `figura` is a picture resource (":/immagini/....svg"), or empty for a
     // caption alone. The picture is drawn 32 x 32.
     explicit PulsanteFigura(const QString& testo, const QString& figura = {},
-                           QWidget* parent = nullptr);
+                            QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
 

@@ -2,13 +2,6 @@
 
 #include <QShowEvent>
 
-SchermoScalato::SchermoScalato(std::unique_ptr<clsResize>& ridimensiona, QWidget* parent)
-    : QWidget(parent), ridimensiona_(ridimensiona) {}
-
-void SchermoScalato::CaricaRidimensiona() {
-    NuovoRidimensiona(ridimensiona_, *this);
-}
-
 void SchermoScalato::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!event->spontaneous())
@@ -17,5 +10,5 @@ void SchermoScalato::showEvent(QShowEvent* event) {
 
 void SchermoScalato::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    RidimensionaSeMio(ridimensiona_, *this);
+    emit Ridimensionato();
 }

@@ -1,32 +1,25 @@
 #pragma once
 
-#include "layout/clsResize.h"
-
 #include <QWidget>
-#include <memory>
 
 // A screen whose controls follow its size through the program's one scaler:
-// the start screen, the menu and the voice settings screen. When loaded it
-// makes the scaler its own; on every resize it scales its controls (only
-// while the scaler is still its own); each time it is shown it runs its
-// activation.
+// the start screen, the menu and the voice settings screen. Each time the
+// program shows it, it runs its activation; each change of its size is
+// announced, so that the holder of the scaler can scale its controls.
 class SchermoScalato : public QWidget {
     Q_OBJECT
 public:
-    explicit SchermoScalato(std::unique_ptr<clsResize>& ridimensiona, QWidget* parent = nullptr);
+    using QWidget::QWidget;
+
+signals:
+    // The screen's size changed (Form_Resize).
+    void Ridimensionato();
 
 protected:
-    // The scaler step of loading, once every control stands at its design
-    // place: a new scaler bound to this screen replaces the program's, and
-    // the screen takes 75 per cent of the display.
-    void CaricaRidimensiona();
     // Runs when the screen is shown by the program (not when the window
     // system merely restores it).
     virtual void Form_Activate() = 0;
 
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-
-private:
-    std::unique_ptr<clsResize>& ridimensiona_;
 };

@@ -182,15 +182,3 @@ void clsResize::ResizeControls() {
             ScalaControllo(*controllo, r, s, rx, ry);
     }
 }
-
-clsResize& NuovoRidimensiona(std::unique_ptr<clsResize>& ridimensiona, QWidget& schermo) {
-    ridimensiona = std::make_unique<clsResize>();
-    ridimensiona->SetSourceForm(&schermo);
-    ridimensiona->SizeFormToScreen(75);
-    return *ridimensiona;
-}
-
-void RidimensionaSeMio(const std::unique_ptr<clsResize>& ridimensiona, QWidget& schermo) {
-    if (ridimensiona && ridimensiona->SourceForm() == &schermo)
-        ridimensiona->ResizeControls();
-}

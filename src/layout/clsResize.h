@@ -3,7 +3,6 @@
 #include <QList>
 #include <QPointer>
 #include <QWidget>
-#include <memory>
 
 // The design geometry of one control as recorded by the scaler. For a line
 // control (a widget with the properties X1, Y1, X2 and Y2) the four fields
@@ -65,13 +64,3 @@ private:
     QList<ControlLayout> OriginalLayout_;
     bool NotInitialised_ = true;
 };
-
-// The step every scaled screen takes when it loads: a new scaler, bound to
-// `schermo`, replaces the one held in `ridimensiona` (the previous one is
-// released), and sizes the screen to 75 per cent of the display.
-clsResize& NuovoRidimensiona(std::unique_ptr<clsResize>& ridimensiona, QWidget& schermo);
-
-// What a scaled screen does on every resize: it scales its controls through
-// the program's scaler, but only when that scaler is bound to it (during a
-// hand-over the scaler already belongs to the next screen).
-void RidimensionaSeMio(const std::unique_ptr<clsResize>& ridimensiona, QWidget& schermo);

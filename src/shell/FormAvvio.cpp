@@ -6,7 +6,6 @@
 #include "layout/PulsanteFigura.h"
 #include "layout/Schermo.h"
 #include "layout/Twip.h"
-#include "shell/Navigazione.h"
 
 #include <QLabel>
 
@@ -18,9 +17,8 @@ const QString CarattereSostituto = QStringLiteral("Comic Neue");
 
 } // namespace
 
-FormAvvio::FormAvvio(Contesto& contesto, Navigazione& navigazione, QWidget* parent)
-    : SchermoScalato(navigazione.Ridimensiona, parent), contesto_(contesto),
-      navigazione_(navigazione) {
+FormAvvio::FormAvvio(Contesto& contesto, QWidget* parent)
+    : SchermoScalato(parent), contesto_(contesto) {
     setObjectName(QStringLiteral("FormAvvio"));
     QFont::insertSubstitution(Carattere, CarattereSostituto);
     resize(Tw(9120), Tw(6750));
@@ -46,10 +44,7 @@ FormAvvio::FormAvvio(Contesto& contesto, Navigazione& navigazione, QWidget* pare
     command1_->setObjectName(QStringLiteral("Command1"));
     command1_->setFont(CarattereDisegno(Carattere, 24, true));
     command1_->setGeometry(RettangoloTwip(2520, 4800, 3495, 1215));
-    connect(command1_, &QPushButton::clicked, this, &FormAvvio::Command1_Click);
-
-    // Form_Load: the program's scaler is now this screen's.
-    CaricaRidimensiona();
+    connect(command1_, &QPushButton::clicked, this, &FormAvvio::Avvio);
 }
 
 QLabel* FormAvvio::Label2(int indice) const {
@@ -59,8 +54,4 @@ QLabel* FormAvvio::Label2(int indice) const {
 void FormAvvio::Form_Activate() {
     RiempiSchermo(*this);
     DipingiSfondo(*this, ColoreQt(ColoreCasuale(contesto_.Casuale)));
-}
-
-void FormAvvio::Command1_Click() {
-    navigazione_.ApriMenuDaAvvio();
 }

@@ -2,7 +2,6 @@
 
 #include "layout/SchermoScalato.h"
 
-class Navigazione;
 class PulsanteFigura;
 class QLabel;
 struct Contesto;
@@ -13,20 +12,21 @@ struct Contesto;
 class FormAvvio : public SchermoScalato {
     Q_OBJECT
 public:
-    FormAvvio(Contesto& contesto, Navigazione& navigazione, QWidget* parent = nullptr);
+    explicit FormAvvio(Contesto& contesto, QWidget* parent = nullptr);
 
     // The two labels of the Label2 array: 0 the name, 1 the date.
     QLabel* Label2(int indice) const;
     PulsanteFigura* Command1() const { return command1_; }
 
+signals:
+    // "Avvio" was pressed.
+    void Avvio();
+
 protected:
     void Form_Activate() override;
 
 private:
-    void Command1_Click();
-
     Contesto& contesto_;
-    Navigazione& navigazione_;
     QLabel* label2_[2] = {};
     PulsanteFigura* command1_ = nullptr;
 };

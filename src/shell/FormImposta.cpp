@@ -25,9 +25,8 @@ QString TestoVelocita(int valore) {
 
 } // namespace
 
-FormImposta::FormImposta(Contesto& contesto, MotoreVoce& motore,
-                         std::unique_ptr<clsResize>& ridimensiona, QWidget* parent)
-    : SchermoScalato(ridimensiona, parent), contesto_(contesto) {
+FormImposta::FormImposta(Contesto& contesto, MotoreVoce& motore, QWidget* parent)
+    : SchermoScalato(parent), contesto_(contesto) {
     setObjectName(QStringLiteral("FormImposta"));
     resize(Tw(7680), Tw(5820));
 
@@ -66,9 +65,7 @@ FormImposta::FormImposta(Contesto& contesto, MotoreVoce& motore,
     bottoneEsci_->setGeometry(RettangoloTwip(5400, 4080, 1935, 1215));
     connect(bottoneEsci_, &QPushButton::clicked, this, &FormImposta::Conferma);
 
-    // Loading: the scaler, then the voices, the speed and the invitation.
-    CaricaRidimensiona();
-
+    // Loading: the voices, the speed and the invitation.
     // The voices as the engine has them now: installed or removed since the
     // last visit, they appear or vanish. List position k holds voice k + 1.
     bocca_->RileggiVoci();

@@ -2,8 +2,6 @@
 
 #include "layout/SchermoScalato.h"
 
-#include <memory>
-
 class Bocca;
 class MotoreVoce;
 class PulsanteFigura;
@@ -20,11 +18,9 @@ struct Contesto;
 class FormImposta : public SchermoScalato {
     Q_OBJECT
 public:
-    // Loads the screen: the scaler in `ridimensiona` is replaced by this
-    // screen's, the voices are listed, the stored voice selected, and the
-    // mouth invites the user to click it.
-    FormImposta(Contesto& contesto, MotoreVoce& motore, std::unique_ptr<clsResize>& ridimensiona,
-                QWidget* parent = nullptr);
+    // Loads the screen: the voices are listed, the stored voice selected,
+    // and the mouth invites the user to click it.
+    FormImposta(Contesto& contesto, MotoreVoce& motore, QWidget* parent = nullptr);
 
     // The stored voice, then the stored speed, to this screen's mouth.
     void ImpostaVoce();

@@ -6,7 +6,6 @@
 #include "layout/PulsanteFigura.h"
 #include "layout/Schermo.h"
 #include "layout/Twip.h"
-#include "shell/Navigazione.h"
 #include "shell/RegoleMenu.h"
 
 #include <QCheckBox>
@@ -22,9 +21,8 @@ const QString FiguraFrecce = QStringLiteral(":/immagini/digitale.svg");
 
 } // namespace
 
-FormMenu::FormMenu(Contesto& contesto, Navigazione& navigazione, QWidget* parent)
-    : SchermoScalato(navigazione.Ridimensiona, parent), contesto_(contesto),
-      navigazione_(navigazione) {
+FormMenu::FormMenu(Contesto& contesto, QWidget* parent)
+    : SchermoScalato(parent), contesto_(contesto) {
     setObjectName(QStringLiteral("FormMenu"));
     resize(Tw(10095), Tw(7335));
     setFont(CarattereDisegno(QStringLiteral("Arial"), 12, true));
@@ -48,7 +46,7 @@ FormMenu::FormMenu(Contesto& contesto, Navigazione& navigazione, QWidget* parent
     for (const BottoneEsercizio& e : BottoniEsercizio) {
         auto* b = bottone(e.Nome, QString::fromUtf8(e.Didascalia),
                           e.Frecce ? FiguraFrecce : FiguraClic, e.Left, e.Top);
-        connect(b, &QPushButton::clicked, this, [this, &e] { Esercizio_Click(e); });
+        connect(b, &QPushButton::clicked, this, [this, &e] { emit EsercizioScelto(e); });
     }
 
     check1_ = new QCheckBox(QStringLiteral("Suoni attivati"), this);
@@ -57,16 +55,13 @@ FormMenu::FormMenu(Contesto& contesto, Navigazione& navigazione, QWidget* parent
     connect(check1_, &QCheckBox::toggled, this, &FormMenu::Check1_Click);
 
     connect(bottone("Command13", QStringLiteral("Imposta voce"), {}, 2640, 6000),
-            &QPushButton::clicked, this, &FormMenu::Command13_Click);
+            &QPushButton::clicked, this, &FormMenu::ImpostaVoceScelto);
     connect(bottone("Command8", QStringLiteral("Informazioni"),
                     QStringLiteral(":/immagini/domanda.svg"), 5040, 6000),
             &QPushButton::clicked, this, &FormMenu::Command8_Click);
     connect(bottone("Command1", QStringLiteral("Esci"), QStringLiteral(":/immagini/stop.svg"), 7440,
                     6000),
             &QPushButton::clicked, this, &FormMenu::Command1_Click);
-
-    // Form_Load: the program's scaler is now this screen's.
-    CaricaRidimensiona();
 }
 
 void FormMenu::Form_Activate() {
@@ -82,19 +77,11 @@ void FormMenu::Check1_Click() {
     contesto_.SuoniAttivati = check1_->isChecked() ? -1 : 0;
 }
 
-void FormMenu::Esercizio_Click(const BottoneEsercizio& bottone) {
-    navigazione_.ApriEsercizio(bottone);
-}
-
-void FormMenu::Command13_Click() {
-    navigazione_.ApriImposta();
-}
-
 void FormMenu::Command8_Click() {
     MostraInformazioni(contesto_.Dialoghi);
 }
 
 void FormMenu::Command1_Click() {
     if (ChiediUscita(contesto_))
-        navigazione_.Esci();
+        emit Uscita();
 }

@@ -2,7 +2,6 @@
 
 #include "layout/SchermoScalato.h"
 
-class Navigazione;
 class QCheckBox;
 struct BottoneEsercizio;
 struct Contesto;
@@ -13,21 +12,26 @@ struct Contesto;
 class FormMenu : public SchermoScalato {
     Q_OBJECT
 public:
-    FormMenu(Contesto& contesto, Navigazione& navigazione, QWidget* parent = nullptr);
+    explicit FormMenu(Contesto& contesto, QWidget* parent = nullptr);
 
     QCheckBox* Check1() const { return check1_; }
+
+signals:
+    // An exercise button was pressed.
+    void EsercizioScelto(const BottoneEsercizio& bottone);
+    // "Imposta voce" was pressed.
+    void ImpostaVoceScelto();
+    // "Esci" was answered Yes and the settings were saved.
+    void Uscita();
 
 protected:
     void Form_Activate() override;
 
 private:
     void Check1_Click();
-    void Esercizio_Click(const BottoneEsercizio& bottone);
-    void Command13_Click();
     void Command8_Click();
     void Command1_Click();
 
     Contesto& contesto_;
-    Navigazione& navigazione_;
     QCheckBox* check1_ = nullptr;
 };

@@ -19,52 +19,73 @@ Navigazione::~Navigazione() {
     for (const QPointer<QWidget>& s : std::as_const(scaricati_))
         delete s.data();
     delete schermo_.data();
-    Ridimensiona.reset();
+    ridimensiona_.reset();
 }
 
 void Navigazione::MostraAvvio() {
-    PassaA(new FormAvvio(contesto_, *this));
+    auto* avvio = new FormAvvio(contesto_);
+    connect(avvio, &FormAvvio::Avvio, this, &Navigazione::ApriMenuDaAvvio);
+    CaricaRidimensiona(avvio);
+    PassaA(avvio);
 }
 
 void Navigazione::ApriMenuDaAvvio() {
-    PassaA(new FormMenu(contesto_, *this));
+    PassaA(NuovoMenu());
+}
+
+QWidget* Navigazione::NuovoMenu() {
+    auto* menu = new FormMenu(contesto_);
+    connect(menu, &FormMenu::EsercizioScelto, this, &Navigazione::ApriEsercizio);
+    connect(menu, &FormMenu::ImpostaVoceScelto, this, &Navigazione::ApriImposta);
+    connect(menu, &FormMenu::Uscita, this, &Navigazione::Esci);
+    CaricaRidimensiona(menu);
+    return menu;
 }
 
 void Navigazione::ApriEsercizio(const BottoneEsercizio& bottone) {
-    SchermataEsercizio* esercizio = nullptr;
-    if (bottone.Frecce) {
-        // The arrow screens: built, given their bar's maximum, and only then
-        // told the convention, which their activation reads.
-        esercizio = new SchermataEsercizio(bottone.Bersaglio, contesto_, motore_);
-        if (QScrollBar* barra = esercizio->vScroll1())
-            barra->setMaximum(bottone.MassimoVScroll);
-        contesto_.ModoOre = bottone.ModoOre;
-    } else {
-        contesto_.ModoOre = bottone.ModoOre;
-        esercizio = new SchermataEsercizio(bottone.Bersaglio, contesto_, motore_);
-    }
+    // The screen reads the convention as it is built and when it is shown.
+    contesto_.ModoOre = bottone.ModoOre;
+    auto* esercizio = new SchermataEsercizio(bottone.Bersaglio, contesto_, motore_);
+    if (QScrollBar* barra = esercizio->vScroll1())
+        barra->setMaximum(bottone.MassimoVScroll);
     connect(esercizio, &SchermataEsercizio::TornaAlMenu, this,
             [this, esercizio] { TornaAlMenuDa(esercizio); });
     PassaA(esercizio);
 }
 
 void Navigazione::ApriImposta() {
-    auto* imposta = new FormImposta(contesto_, motore_, Ridimensiona);
-    connect(imposta, &FormImposta::Conferma, this, [this, imposta] {
-        // "conferma" always writes the file, changed or not. A file that
-        // cannot be written is reported and leaves the choices in force for
-        // this run.
-        Impostazioni::SalvaOAvvisa(contesto_);
-        TornaAlMenuDa(imposta);
-    });
+    auto* imposta = new FormImposta(contesto_, motore_);
+    connect(imposta, &FormImposta::Conferma, this, [this, imposta] { ConfermaImposta(imposta); });
+    CaricaRidimensiona(imposta);
     PassaA(imposta);
 }
 
+void Navigazione::ConfermaImposta(QWidget* imposta) {
+    // "conferma" always writes the file, changed or not. A file that cannot
+    // be written is reported and leaves the choices in force for this run.
+    Impostazioni::SalvaOAvvisa(contesto_);
+    TornaAlMenuDa(imposta);
+}
+
 void Navigazione::Esci() {
-    Ridimensiona.reset();
+    ridimensiona_.reset();
     if (schermo_)
         schermo_->hide();
     emit Fine();
+}
+
+// A new scaler, bound to the screen, replaces the program's (the previous
+// one is released) and gives the screen 75 per cent of the display. From
+// then on each resize of the screen scales its controls, as long as the
+// scaler is its own: during a hand-over it already belongs to the next screen.
+void Navigazione::CaricaRidimensiona(SchermoScalato* schermo) {
+    connect(schermo, &SchermoScalato::Ridimensionato, this, [this, schermo] {
+        if (ridimensiona_ && ridimensiona_->SourceForm() == schermo)
+            ridimensiona_->ResizeControls();
+    });
+    ridimensiona_ = std::make_unique<clsResize>();
+    ridimensiona_->SetSourceForm(schermo);
+    ridimensiona_->SizeFormToScreen(75);
 }
 
 void Navigazione::PassaA(QWidget* nuovo) {
@@ -78,7 +99,7 @@ void Navigazione::TornaAlMenuDa(QWidget* schermo) {
     Scarica(schermo);
     if (schermo_ == schermo)
         schermo_ = nullptr;
-    PassaA(new FormMenu(contesto_, *this));
+    PassaA(NuovoMenu());
 }
 
 void Navigazione::Scarica(QWidget* schermo) {

@@ -9,12 +9,14 @@
 #include <memory>
 
 class MotoreVoce;
+class SchermoScalato;
 struct BottoneEsercizio;
 struct Contesto;
 
-// The screen flow of the program. It owns the one screen loaded at a time
-// and the one layout scaler (Ridimensiona), which the scaled screens replace
-// with their own when they load. A screen that comes back is built anew.
+// The screen flow of the program. It builds the screens, connects what they
+// ask for, and owns the one screen loaded at a time and the one layout
+// scaler (Ridimensiona), which each scaled screen takes over as it loads. A
+// screen that comes back is built anew.
 //
 // Hand-overs keep their order: the start screen and the menu show the next
 // screen first and are then unloaded; the voice settings screen and an
@@ -27,30 +29,37 @@ public:
     Navigazione(Contesto& contesto, MotoreVoce& motore, QObject* parent = nullptr);
     ~Navigazione() override;
 
-    // The screen loaded now.
-    QWidget* SchermoCaricato() const { return schermo_; }
-
     // Start-up: loads and shows the start screen.
     void MostraAvvio();
-    // "Avvio": loads and shows the menu, then unloads the start screen.
-    void ApriMenuDaAvvio();
-    // An exercise button of the menu: the convention and, for the arrow
-    // screens, the hours bar's maximum are set before the exercise is shown;
-    // then the menu is unloaded.
-    void ApriEsercizio(const BottoneEsercizio& bottone);
-    // "Imposta voce": shows the voice settings screen, then unloads the menu.
-    void ApriImposta();
-    // "Esci" answered Yes (the settings are saved by then): the scaler is
-    // released, the screen hidden, and Fine() asks for the end of the run.
-    void Esci();
 
-    std::unique_ptr<clsResize> Ridimensiona;
+    // The screen loaded now.
+    QWidget* SchermoCaricato() const { return schermo_; }
+    // The scaler of the scaled screen loaded last; none once "Esci" released it.
+    clsResize* Ridimensiona() const { return ridimensiona_.get(); }
 
 signals:
-    // The program must end now, without handling any further event.
+    // "Esci" answered Yes, the settings saved: the program must end now,
+    // without handling any further event.
     void Fine();
 
 private:
+    // "Avvio": the menu, then the start screen unloaded.
+    void ApriMenuDaAvvio();
+    // An exercise button: the convention is set first, then the screen is
+    // built, given its hours bar's maximum (arrow screens) and shown; then
+    // the menu is unloaded.
+    void ApriEsercizio(const BottoneEsercizio& bottone);
+    // "Imposta voce": the voice settings screen, then the menu unloaded.
+    void ApriImposta();
+    // "conferma" on the voice settings screen.
+    void ConfermaImposta(QWidget* imposta);
+    // The scaler is released, the screen hidden, and Fine() asks for the end.
+    void Esci();
+
+    // The menu, built and connected.
+    QWidget* NuovoMenu();
+    // The scaler step of loading a scaled screen.
+    void CaricaRidimensiona(SchermoScalato* schermo);
     // Makes `nuovo` the loaded screen and shows it, then unloads the one
     // that handed over to it.
     void PassaA(QWidget* nuovo);
@@ -60,6 +69,7 @@ private:
 
     Contesto& contesto_;
     MotoreVoce& motore_;
+    std::unique_ptr<clsResize> ridimensiona_;
     QPointer<QWidget> schermo_;
     QList<QPointer<QWidget>> scaricati_; // hidden, waiting for deletion
 };

@@ -269,8 +269,9 @@ void TestScimmia::memoriaStabile() {
         const struct mallinfo2 m = mallinfo2();
         return qint64(m.uordblks + m.hblkhd);
     };
+    s.p.Premi("Command1"); // "Avvio"
     for (const BottoneEsercizio& b : BottoniEsercizio) {
-        s.p.nav.ApriEsercizio(b);
+        s.p.Premi(b.Nome);
         s.Assesta();
         auto* e = qobject_cast<SchermataEsercizio*>(s.p.Schermo());
         qsizetype oggetti = 0;
@@ -288,6 +289,7 @@ void TestScimmia::memoriaStabile() {
         QVERIFY2(e->QuantiErrati() == 4 * N && e->findChildren<QObject*>().size() == oggetti &&
                      crescita < 8 * 1024,
                  qPrintable(e->objectName() + QStringLiteral(": %1 bytes more").arg(crescita)));
+        s.p.Premi("Command7"); // "Esci", Yes: back to the menu
     }
 }
 

@@ -50,7 +50,7 @@ struct Quadrante::Dati {
 };
 
 Quadrante::Quadrante(DisposizioneQuadrante disposizione, QColor sfondo, QWidget* parent)
-    : QWidget(parent), d_(new Dati{disposizione, sfondo, {}, 1, {}, {}, {}}) {
+    : QWidget(parent), d_(std::make_unique<Dati>(Dati{disposizione, sfondo, {}, 1, {}, {}, {}})) {
     setObjectName(QStringLiteral("Picture1"));
     setAccessibleName(QStringLiteral("Quadrante dell'orologio"));
     setFixedSize(Tw(LarghezzaTwip), Tw(AltezzaTwip));
@@ -92,9 +92,7 @@ Quadrante::Quadrante(DisposizioneQuadrante disposizione, QColor sfondo, QWidget*
     Scale();
 }
 
-Quadrante::~Quadrante() {
-    delete d_;
-}
+Quadrante::~Quadrante() = default;
 
 void Quadrante::Scale() {
     d_->scala = ScalaQuadrante(size());

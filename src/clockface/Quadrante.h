@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QVector>
 #include <QWidget>
+#include <memory>
 
 // Picture1: the clock face. A user scale runs from (-2, -2) at the top-left
 // corner to (2, 2) at the bottom-right; hands are straight lines drawn from
@@ -54,5 +55,5 @@ protected:
 
 private:
     struct Dati;
-    Dati* d_;
+    std::unique_ptr<Dati> d_;
 };

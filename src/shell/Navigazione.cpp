@@ -14,12 +14,8 @@ Navigazione::Navigazione(Contesto& contesto, MotoreVoce& motore, QObject* parent
     : QObject(parent), contesto_(contesto), motore_(motore) {}
 
 Navigazione::~Navigazione() {
-    // Screens still waiting for the event loop are deleted here, with the
-    // loaded one; the scaler goes with them.
     for (const QPointer<QWidget>& s : std::as_const(scaricati_))
         delete s.data();
-    delete schermo_.data();
-    ridimensiona_.reset();
 }
 
 void Navigazione::MostraAvvio() {
@@ -89,16 +85,15 @@ void Navigazione::CaricaRidimensiona(SchermoScalato* schermo) {
 }
 
 void Navigazione::PassaA(QWidget* nuovo) {
-    QWidget* vecchio = schermo_;
-    schermo_ = nuovo;
+    std::unique_ptr<QWidget> vecchio = std::exchange(schermo_, std::unique_ptr<QWidget>(nuovo));
     nuovo->show();
-    Scarica(vecchio);
+    Scarica(vecchio.release());
 }
 
 void Navigazione::TornaAlMenuDa(QWidget* schermo) {
+    if (schermo_.get() == schermo)
+        schermo_.release();
     Scarica(schermo);
-    if (schermo_ == schermo)
-        schermo_ = nullptr;
     PassaA(NuovoMenu());
 }
 

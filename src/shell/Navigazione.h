@@ -33,7 +33,7 @@ public:
     void MostraAvvio();
 
     // The screen loaded now.
-    QWidget* SchermoCaricato() const { return schermo_; }
+    QWidget* SchermoCaricato() const { return schermo_.get(); }
     // The scaler of the scaled screen loaded last; none once "Esci" released it.
     clsResize* Ridimensiona() const { return ridimensiona_.get(); }
 
@@ -70,6 +70,8 @@ private:
     Contesto& contesto_;
     MotoreVoce& motore_;
     std::unique_ptr<clsResize> ridimensiona_;
-    QPointer<QWidget> schermo_;
-    QList<QPointer<QWidget>> scaricati_; // hidden, waiting for deletion
+    std::unique_ptr<QWidget> schermo_;
+    // Unloaded screens, hidden and left to the event loop to delete; those
+    // it has not reached yet go with the navigator.
+    QList<QPointer<QWidget>> scaricati_;
 };

@@ -109,7 +109,7 @@ void LavoratoreVoce::Parla(const QString& testo, int generazione) {
 
     attivo_ = true;
     sintetizzando_ = true;
-    sessione_->Sintetizza(testo, [this](const qint16* campioni, int quanti) {
+    const bool preso = sessione_->Sintetizza(testo, [this](const qint16* campioni, int quanti) {
         if (generazione_.load() != generazioneAttiva_)
             return false;
         daConsegnare_.append(reinterpret_cast<const char*>(campioni),
@@ -119,6 +119,8 @@ void LavoratoreVoce::Parla(const QString& testo, int generazione) {
         return true;
     });
     sintetizzando_ = false;
+    if (!preso) // what was made of it, if anything, is still heard
+        qCWarning(registroVoce).noquote() << "the synthesizer did not take:" << testo;
     if (attivo_)
         Alimenta();
     if (attivo_ && !battito_->isActive())

@@ -6,14 +6,25 @@
 # everything inside the session bus; this script owns the X server.
 #
 # Usage: tests/e2e/run.sh BUILD_DIR [OUT_DIR] [stage.py options]
+#        tests/e2e/run.sh --installed PREFIX OUT_DIR [stage.py options]
+# The second form runs the program already installed in PREFIX (/usr for the
+# Debian package) instead of installing the build.
 # Screenshots, logs and recordings go to OUT_DIR (default BUILD_DIR/e2e).
 # The last line printed is "N passed, N failed"; the exit status is non-zero
 # when a check failed.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-build=$(cd "${1:?usage: run.sh BUILD_DIR [OUT_DIR]}" && pwd)
-out=${2:-$build/e2e}
-shift $(($# < 2 ? $# : 2))
+if [ "${1:-}" = --installed ]; then
+  build=
+  prefix=$(cd "${2:?usage: run.sh --installed PREFIX OUT_DIR}" && pwd)
+  out=${3:?usage: run.sh --installed PREFIX OUT_DIR}
+  shift 3
+else
+  build=$(cd "${1:?usage: run.sh BUILD_DIR [OUT_DIR]}" && pwd)
+  out=${2:-$build/e2e}
+  prefix=$out/prefix
+  shift $(($# < 2 ? $# : 2))
+fi
 # Debian's own interpreter: pyatspi is a Debian package, and another python
 # may come first on PATH.
 python=/usr/bin/python3
@@ -33,8 +44,10 @@ done
 
 rm -rf "$out"
 mkdir -p "$out"
-cmake --install "$build" --prefix "$out/prefix" >"$out/install.log" 2>&1 ||
-  fail_early "cmake --install into a temporary prefix (see $out/install.log)"
+if [ -n "$build" ]; then
+  cmake --install "$build" --prefix "$prefix" >"$out/install.log" 2>&1 ||
+    fail_early "cmake --install into a temporary prefix (see $out/install.log)"
+fi
 
 xvfb_pid=
 cleanup() {
@@ -72,7 +85,7 @@ status=0
 # errors included, to the terminal.
 DISPLAY=$display timeout --kill-after=10 900 \
   dbus-run-session -- bash -c 'exec "$@" 2>&1' stage \
-  "$python" "$here/stage.py" --prefix "$out/prefix" --out "$out" "$@" 2>>"$out/session-bus.log" ||
+  "$python" "$here/stage.py" --prefix "$prefix" --out "$out" "$@" 2>>"$out/session-bus.log" ||
   status=$?
 if [ "$status" -eq 124 ]; then
   echo "FAIL the stage did not finish within 900 s"

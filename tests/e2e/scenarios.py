@@ -157,17 +157,17 @@ def check_install(stage):
     for path in expected:
         expect(os.path.isfile(path), f"{path} was not installed")
     expect(os.access(expected[0], os.X_OK), "bin/ertavino is not executable")
-    for folder, ending, validator in (
-            ("applications", ".desktop", ["desktop-file-validate"]),
-            ("metainfo", ".metainfo.xml", ["appstreamcli", "validate", "--no-net"]),
-            ("icons/hicolor/scalable/apps", ".svg", None)):
-        where = os.path.join(share, folder)
-        found = [f for f in os.listdir(where) if f.endswith(ending)] if os.path.isdir(where) else []
-        expect(found, f"nothing ending in {ending} was installed in share/{folder}")
+    # By name: a shared prefix such as /usr holds other programs' entries.
+    for folder, name, validator in (
+            ("applications", "org.example.Ertavino.desktop", ["desktop-file-validate"]),
+            ("metainfo", "org.example.Ertavino.metainfo.xml",
+             ["appstreamcli", "validate", "--no-net"]),
+            ("icons/hicolor/scalable/apps", "org.example.Ertavino.svg", None)):
+        path = os.path.join(share, folder, name)
+        expect(os.path.isfile(path), f"{name} was not installed in share/{folder}")
         if validator:
-            result = subprocess.run(validator + [os.path.join(where, found[0])],
-                                    capture_output=True, text=True, timeout=60)
-            expect(result.returncode == 0, f"{' '.join(validator)} {found[0]}: "
+            result = subprocess.run(validator + [path], capture_output=True, text=True, timeout=60)
+            expect(result.returncode == 0, f"{' '.join(validator)} {name}: "
                                            f"{(result.stdout + result.stderr).strip()}")
 
 

@@ -101,3 +101,25 @@ def hung(stage):
         os.remove(path)
         for connection in held:
             connection.close()
+
+
+if __name__ == "__main__":
+    # bench/run-benchmarks.sh: the service for the desktop session whose
+    # runtime folder is argv[1], with its files in argv[2], until ended.
+    import signal
+    import sys
+    import types
+
+    from services import Processes
+
+    runtime, out = sys.argv[1:3]
+    os.makedirs(out, exist_ok=True)
+    session = types.SimpleNamespace(runtime=runtime, out=out, logs=out,
+                                    processes=Processes(os.environ, "bench", out))
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(0))
+    try:
+        start(session)
+        print("ready", flush=True)
+        signal.pause()
+    finally:
+        session.processes.stop_all()

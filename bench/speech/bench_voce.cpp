@@ -4,12 +4,22 @@
 // is no sound device). The reference, timed in the same run, is the bare
 // synthesizer making the first piece of the same sentence on the calling
 // thread: what is left is the engine's own cost (its queue, its thread and
-// the output). Usage: bench_voce [repetitions]
+// the output).
+//
+// Then from a speak request to the first sound at the sound server, for the
+// longest question in the embedded voice and in festival's voice lp_diphone
+// through the desktop's speech service, both heard the same way at the
+// sink (bench/speech/Orecchio.h), a quarter as many times. Without a sound
+// server, or a service offering that voice, this part is left out.
+// Usage: bench_voce [repetitions]
 #include "Misure.h"
+#include "Orecchio.h"
 
 #include "core/GeneratoreCasuale.h"
 #include "language/Domanda.h"
 #include "speech/MotoreEspeak.h"
+#include "speech/MotoreServizio.h"
+#include "speech/MotoreVoci.h"
 #include "speech/SessioneEspeak.h"
 #include "speech/UscitaAudioQt.h"
 #include "speech/VelocitaVoce.h"
@@ -131,6 +141,34 @@ bool PrimoSuono(MotoreEspeak& motore, const QString& frase, int ripetizioni, Mis
     return true;
 }
 
+// From Parla to the first sound the sound server plays, in voice `numero`.
+// Each request starts from silence: the one before is stopped and the sink
+// heard silent for 300 ms. False when no sound came.
+bool PrimoSuonoAlServer(MotoreVoce& voci, int numero, const QString& frase, int ripetizioni,
+                        Orecchio& orecchio, Misure& m) {
+    voci.SelezionaVoce(numero);
+    voci.ImpostaVelocita(VelocitaPredefinita);
+    for (int i = 0; i < ripetizioni; ++i) {
+        voci.Ferma();
+        QDeadlineTimer quiete(5000);
+        while (Orecchio::Adesso() - orecchio.UltimoSuono() < 300'000'000 && !quiete.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        const qint64 inizio = orecchio.Arma();
+        voci.Parla(frase);
+        QDeadlineTimer limite(5000);
+        while (orecchio.PrimoSuono() == 0 && !limite.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+        if (orecchio.PrimoSuono() == 0) {
+            std::fprintf(stderr, "no sound reached the sound server in voice %s\n",
+                         qPrintable(voci.NomeVoce(numero)));
+            return false;
+        }
+        m.Aggiungi(double(orecchio.PrimoSuono() - inizio) / 1e6);
+    }
+    voci.Ferma();
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -175,5 +213,40 @@ int main(int argc, char** argv) {
                        QStringLiteral("median < 10 ms"),
                        m.Mediana() < 10.0 ? QStringLiteral("met") : QStringLiteral("missed")});
     }
+
+    const QString festival = QStringLiteral("lp_diphone (festival)");
+    Orecchio orecchio;
+    if (!orecchio.Avvia()) {
+        std::printf("no sound server: the first sound at the sound server is not timed\n");
+        return 0;
+    }
+    MotoreServizio servizio;
+    MotoreVoci voci(motore, servizio);
+    voci.RileggiVoci();
+    int numeroFestival = 0;
+    for (int n = 1; n <= voci.NumeroVoci(); ++n)
+        numeroFestival = voci.NomeVoce(n) == festival ? n : numeroFestival;
+    if (numeroFestival == 0) {
+        std::printf("the speech service does not offer %s: it is not timed\n",
+                    qPrintable(festival));
+        return 0;
+    }
+    const int volte = std::max(1, ripetizioni / 4);
+    Misure incorporata, servizioFestival;
+    if (!PrimoSuonoAlServer(voci, 1, lunga, volte, orecchio, incorporata) ||
+        !PrimoSuonoAlServer(voci, numeroFestival, lunga, volte, orecchio, servizioFestival))
+        return 1;
+    std::printf("speak request -> first sound at the sound server, longest question, %s through "
+                "the speech service: %s\n  embedded voice, same measure: %s\n",
+                qPrintable(festival), qPrintable(servizioFestival.Riassunto()),
+                qPrintable(incorporata.Riassunto()));
+    RigaRisultati({QStringLiteral("2. Speech latency to the sound server, longest question, "
+                                  "festival's %1 through speech-dispatcher")
+                       .arg(festival.section(QLatin1Char(' '), 0, 0)),
+                   servizioFestival.Riassunto(),
+                   QStringLiteral("embedded voice, same measure: %1 ms")
+                       .arg(incorporata.Mediana(), 0, 'f', 1),
+                   QStringLiteral("none: festival makes the whole sentence before it sounds"),
+                   QStringLiteral("-")});
     return 0;
 }

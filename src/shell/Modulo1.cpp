@@ -8,6 +8,8 @@
 #include "shell/IstanzaUnica.h"
 #include "shell/Navigazione.h"
 #include "speech/MotoreEspeak.h"
+#include "speech/MotoreServizio.h"
+#include "speech/MotoreVoci.h"
 
 #include <QApplication>
 #include <QDir>
@@ -58,7 +60,9 @@ int Main(int argc, char** argv) {
     MotoreEspeak::Opzioni opzioni;
     opzioni.avvioRinviato = true;
     MotoreEspeak motore(std::move(opzioni));
-    Navigazione navigazione(contesto, motore);
+    MotoreServizio servizio; // the desktop's speech service: reached on first need
+    MotoreVoci voci(motore, servizio);
+    Navigazione navigazione(contesto, voci);
     // "Esci" answered Yes: the run ends at once, no screen is closed through
     // its own handlers and no further event is handled.
     QObject::connect(&navigazione, &Navigazione::Fine, &app, [] { QCoreApplication::exit(0); });

@@ -3,6 +3,7 @@ the installed program afresh and drives it through the accessibility
 interface and real pointer clicks; what it leaves running is ended by the
 stage."""
 
+import contextlib
 import os
 import re
 import subprocess
@@ -10,6 +11,7 @@ import time
 
 import pyatspi
 
+import speech_service
 import ui
 from audio import SILENT, SPEAKING, Recording
 from sentences import (ARROW_PROMPT, BACK_TO_MENU, BAD_SETTINGS, CLICK_INSTRUCTION,
@@ -451,6 +453,129 @@ def keyboard_alone(stage):
     expect(settings_content(stage) == settings_bytes(1, before + 1),
            f"the settings file holds {settings_content(stage)!r} after the keyboard's change")
 
+
+# The voices of the desktop's speech service beside the embedded ones.
+SPOKEN_BY = re.compile(r"^ertavino\.speech: spoken by: (.*)$")
+VOICE = re.compile(r"^ertavino\.speech: voice: (\d+)$")
+
+
+def voice_list(app):
+    """The names in the voice list of "Imposta voce", top to bottom."""
+    combos = app.visible(pyatspi.ROLE_COMBO_BOX)
+    return combos and [ui.name(n) for n in ui.walk(combos[0]) if ui.role(n) == pyatspi.ROLE_LIST_ITEM]
+
+
+def open_voice_screen(app):
+    ui.click(app.button("Imposta voce"))
+    return wait_for(lambda: voice_list(app), 10, "the voice list of 'Imposta voce'")
+
+
+def recorded(recorder, *spans):
+    """Each (span, loud) of the recording was loud, or silent."""
+    rec = Recording(recorder.stop(), recorder.stopped_at)
+    for (t0, t1), loud in spans:
+        level = rec.loudest(t0, t1)
+        expect(level > SPEAKING if loud else level < SILENT,
+               f"{level:.4f} of full scale reached the sound server from {t0 - rec.started_at:.1f} "
+               f"to {t1 - rec.started_at:.1f} s into the recording, where "
+               f"{'speech' if loud else 'silence'} was expected")
+
+
+def exercise_heard(stage, program, app, name, voice, player):
+    """Opens "Solo ore" (12-hour, clicks): its sentences are spoken by
+    `voice` (as the speech log names it), played by `player` alone (the
+    sound server's name for it) and reach the sound server."""
+    recorder = stage.recorder(name).start()
+    entered = time.monotonic()
+    ui.click(exercise_button(app, 0, 0))
+    question_after(program, entered, CLICK_INSTRUCTION)
+    by = [who for _t, (who,) in program.log(SPOKEN_BY, entered)]
+    expect(by and all(who == voice for who in by), f"spoken by {by}, not by {voice}")
+    players = wait_for(lambda: player in speech_service.playing(stage) and
+                       speech_service.playing(stage), 5, f"{player} to play")
+    expect(players == [player], f"the sound server plays {players}, not {player} alone")
+    recorded(recorder, (let_speak(entered), True))
+
+
+def voice_lists_with_and_without_the_service(stage):
+    """Without a service, with one that never answers and with festival's
+    voices behind one: the list opens at once, no message is shown, the
+    embedded voice speaks the exercises, the program ends when asked."""
+    lists = {}
+    for case in ("absent", "not answering", "running"):
+        if case == "running":
+            speech_service.start(stage)
+        with speech_service.hung(stage) if case == "not answering" else contextlib.nullcontext():
+            program, app = launch(stage)
+            open_menu(app)
+            lists[case] = open_voice_screen(app)
+            expect(not app.dialogs(), f"a message is shown with the service {case}")
+            ui.click(app.button("conferma"))
+            # The screen's invitation ends first: an exercise opened while a
+            # sentence still sounds sometimes stays silent, a fault of the
+            # embedded voice's own that this check is not about.
+            done = time.monotonic() + 3.5
+            wait_for(lambda: time.monotonic() > done, 4, "the invitation to end")
+            exercise_heard(stage, program, app, "voce-incorporata-" + case.replace(" ", "-"),
+                           "embedded espeak-ng, Italiano", "ertavino")
+            answer_after_click(app, "Esci", BACK_TO_MENU, "Sì")
+            answer_after_click(app, "Esci", EXIT_PROGRAM, "Sì")
+            status = program.wait_exit(10, f"the program to end with the service {case}")
+            expect(status == 0, f"the program ended with status {status}")
+            expect(case != "absent" or not os.path.exists(speech_service.socket_path(stage)),
+                   "the program started a speech service")
+    embedded = lists["absent"]
+    expect(embedded and all(n.startswith("Italiano") for n in embedded),
+           f"the list without the service is {embedded}")
+    expect(lists["not answering"] == embedded,
+           f"with a service that never answers the list is {lists['not answering']}")
+    expect(lists["running"] == embedded + speech_service.FESTIVAL_VOICES,
+           f"with the service the list has {len(lists['running'])} voices, ending in "
+           f"{lists['running'][len(embedded) - 1:]}, not the {len(embedded)} embedded voices "
+           f"and then {speech_service.FESTIVAL_VOICES}")
+
+
+def speech_service_voice(stage):
+    """A festival voice chosen on "Imposta voce" is heard, cut by a stop,
+    stored by "conferma" and speaks the exercises of the next start."""
+    speech_service.start(stage)
+    # The slowest speed makes a sentence long enough to be cut.
+    program, app = launch(stage, settings=settings_bytes(1, 70))
+    open_menu(app)
+    names = open_voice_screen(app)
+    wanted = "lp_diphone (festival)"
+    number = names.index(wanted) + 1 if wanted in names else None
+    expect(number, f"the voice list has no '{wanted}' (it ends in {names[-3:]})")
+    ui.focus_window(program.pid)
+    tab_to(app, lambda n: ui.role(n) == pyatspi.ROLE_COMBO_BOX, "the voice list")
+    chosen = time.monotonic()
+    ui.key("End", "Up")  # the second to last voice
+    wait_for(lambda: (str(number),) in [g for _t, g in program.log(VOICE, chosen)], 5,
+             f"voice {number} to be selected")
+    ui.click(app.button("conferma"))
+    app.button("Imposta voce")
+    expect(settings_content(stage) == settings_bytes(number, 70),
+           f"the settings file holds {settings_content(stage)!r}, expected voice {number}")
+
+    recorder = stage.recorder("voce-servizio-ferma").start()
+    entered = time.monotonic()
+    ui.click(exercise_button(app, 0, 0))
+    wait_for(lambda: program.log(SPOKEN_BY, entered), 10, "a sentence to be spoken")
+    wait_for(lambda: time.monotonic() > entered + 2, 3, "two seconds of speech")
+    answer_after_click(app, "Esci", BACK_TO_MENU, "Sì")
+    stopped = time.monotonic()
+    app.button("Imposta voce")
+    wait_for(lambda: time.monotonic() > stopped + 2.5, 4, "the span after the stop")
+    recorded(recorder, ((entered + 0.5, entered + 2), True), ((stopped + 0.5, stopped + 2.5), False))
+    answer_after_click(app, "Esci", EXIT_PROGRAM, "Sì")
+    program.wait_exit(10, "the program to end after 'Esci', 'Sì'")
+
+    program, app = launch(stage, settings=settings_bytes(number, 70))
+    open_menu(app)
+    exercise_heard(stage, program, app, "voce-servizio-avvio", "speech-dispatcher, " + wanted,
+                   "speech-dispatcher")
+
+
 ALL = [
     ("installed files", check_install),
     ("fonts", fonts),
@@ -462,4 +587,6 @@ ALL = [
     ("bad settings file", bad_settings_file),
     ("keyboard alone", keyboard_alone),
     ("accessibility of every screen seen", accessibility),
+    ("voice lists with and without the speech service", voice_lists_with_and_without_the_service),
+    ("a voice of the speech service", speech_service_voice),
 ]

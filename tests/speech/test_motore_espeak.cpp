@@ -2,6 +2,7 @@
 #include "language/Frasi.h"
 #include "speech/Bocca.h"
 #include "speech/MotoreEspeak.h"
+#include "speech/MotoreVoci.h"
 #include "speech/SessioneEspeak.h"
 
 #include <QDir>
@@ -82,6 +83,32 @@ private slots:
         const QImage aperta = bocca.grab().toImage();
         emit motore.Livello(0.0f);
         QVERIFY(aperta != chiusa && bocca.grab().toImage() == chiusa);
+    }
+
+    void vociIncorporatePoiServizio() {
+        // The embedded voices keep their numbers; the service's come after them.
+        MotoreVoceRegistrato incorporato({"Italiano", "Italiano (f1)"}),
+            servizio({"lp_diphone (festival)"});
+        MotoreVoci voci(incorporato, servizio);
+        QCOMPARE(voci.NumeroVoci(), 3);
+        QCOMPARE(voci.NomeVoce(3), QStringLiteral("lp_diphone (festival)"));
+        QVERIFY(!voci.SelezionaVoce(4) && !voci.SelezionaVoce(0));
+        // Texts go to the selected voice's engine, which is silenced once
+        // another engine's voice is selected; a speed and a stop reach both.
+        voci.Parla("a");
+        QVERIFY(voci.SelezionaVoce(3));
+        voci.ImpostaVelocita(80);
+        voci.Parla("b");
+        QVERIFY(voci.SelezionaVoce(2));
+        voci.Parla("c");
+        voci.Ferma();
+        QCOMPARE(incorporato.registro, (QStringList{"voce: 0", "parla: a", "ferma", "velocita: 80",
+                                                    "voce: 2", "parla: c", "ferma"}));
+        QCOMPARE(servizio.registro,
+                 (QStringList{"voce: 2", "voce: 1", "velocita: 80", "parla: b", "ferma", "ferma"}));
+        QSignalSpy livello(&voci, &MotoreVoce::Livello);
+        emit servizio.Livello(0.5f);
+        QCOMPARE(livello.size(), 1);
     }
 
     void codaInOrdineFermaEVelocita() {

@@ -1,5 +1,6 @@
 #include "speech/ElencoVoci.h"
 #include "speech/Pronuncia.h"
+#include "speech/RegoleServizio.h"
 #include "speech/Sonorita.h"
 #include "speech/VelocitaVoce.h"
 
@@ -21,6 +22,58 @@ private slots:
         // A hand-edited settings file's speed is clamped to the range.
         QCOMPARE(ParametriDiVelocita(0), ParametriDiVelocita(VelocitaMinima));
         QCOMPARE(ParametriDiVelocita(500), ParametriDiVelocita(VelocitaMassima));
+        // The speech service's rate: 0 (the voice's preset) at the preset speed,
+        // its whole range over the stored one, one step up at every step.
+        for (int v = VelocitaMinima; v < VelocitaMassima; ++v)
+            QVERIFY2(RitmoServizio(v) < RitmoServizio(v + 1), qPrintable(QString::number(v)));
+        QCOMPARE(RitmoServizio(VelocitaPredefinita), 0);
+        QCOMPARE(RitmoServizio(0), -100);
+        QCOMPARE(RitmoServizio(500), 100);
+    }
+
+    void vociServizio_data() {
+        // Voices as the service lists them, "module|voice|language", and the
+        // names offered, in the order numbered.
+        QTest::addColumn<QStringList>("elencate");
+        QTest::addColumn<QStringList>("offerte");
+        // clang-format off
+        QTest::newRow("by module, then by name")
+            << QStringList{"rhvoice|Giulia|it", "festival|pc_diphone|it", "pico|it-IT|it-IT",
+                           "festival|lp_diphone|it"}
+            << QStringList{"lp_diphone (festival)", "pc_diphone (festival)", "it-IT (pico)",
+                           "Giulia (rhvoice)"};
+        QTest::newRow("espeak-ng's voices repeat the embedded ones")
+            << QStringList{"espeak-ng|Italian|it", "espeak|italian|it", "espeak-ng-generic|it|it",
+                           "espeak-ng-mbrola|it4|it"}
+            << QStringList{"it4 (espeak-ng-mbrola)"};
+        QTest::newRow("Italian only, with any region")
+            << QStringList{"festival|kal_diphone|en", "pico|fr-FR|fr-FR", "x|a|ita", "x|b|IT",
+                           "x|c|it_CH", "x|d|", "x|e|en-it"}
+            << QStringList{"b (x)", "c (x)"};
+        QTest::newRow("doubles")
+            << QStringList{"festival|lp_diphone|it", "festival|lp_diphone|it-IT",
+                           "piper|lp_diphone|it", "festival|lp_diphone|it"}
+            << QStringList{"lp_diphone (festival)", "lp_diphone (piper)"};
+        QTest::newRow("no name, no module")
+            << QStringList{"festival||it", "| x|it", " |y|it"}
+            << QStringList{};
+        // clang-format on
+    }
+
+    void vociServizio() {
+        QFETCH(QStringList, elencate);
+        QFETCH(QStringList, offerte);
+        QList<VoceServizio> voci;
+        for (const QString& riga : elencate)
+            voci.append({riga.section('|', 0, 0), riga.section('|', 1, 1), riga.section('|', 2)});
+        // Whatever order they are listed in, a voice keeps its number.
+        for (int giro = 0; giro < 2; ++giro) {
+            QStringList nomi;
+            for (const VoceServizio& v : VociServizioOfferte(voci))
+                nomi << v.NomeMostrato();
+            QCOMPARE(nomi, offerte);
+            std::reverse(voci.begin(), voci.end());
+        }
     }
 
     void elencoVoci() {

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "speech/MotoreVoce.h"
+#include "speech/RegoleServizio.h"
+#include "speech/SessioneServizio.h"
+
+#include <QTimer>
+
+#include <chrono>
+#include <future>
+#include <memory>
+#include <optional>
+#include <thread>
+
+// The voices of the desktop's speech service (speech-dispatcher) as an engine
+// of their own, numbered from 1 in the order VociServizioOfferte gives.
+//
+// The service is reached from a thread of the engine's own, started by the
+// first request that needs the service: reading the voice list, or speaking.
+// Creating the engine, setting the speed or stopping it before then connects
+// to nothing. Requests are posted to that thread and return at once; reading
+// the list waits for the service's answer at most LimiteAttesa. A service that
+// is not running, refuses the connection or does not answer leaves the list
+// empty, and nothing is said about it but a log line.
+//
+// The sound goes from the service to the sound server without passing
+// through the program: Livello follows the service's events instead, moving
+// in a talking rhythm from the start of each text to its end.
+class MotoreServizio : public MotoreVoce {
+    Q_OBJECT
+public:
+    static constexpr std::chrono::milliseconds LimiteAttesa{180};
+
+    explicit MotoreServizio(QObject* parent = nullptr);
+    // Waits a little for the thread to cut the speech and close the
+    // connection; a thread stuck on a service that does not answer is left
+    // behind, and the end of the process takes it.
+    ~MotoreServizio() override;
+
+    void RileggiVoci() override;
+    int NumeroVoci() const override;
+    QString NomeVoce(int numero) const override;
+    bool SelezionaVoce(int numero) override;
+    void ImpostaVelocita(int velocita) override;
+    void Parla(const QString& testo) override;
+    void Ferma() override;
+
+private:
+    struct Condiviso;
+    using Lavoro = std::function<void(std::unique_ptr<SessioneServizio>&)>;
+
+    const QList<VoceServizio>& Voci() const;
+    void Accoda(Lavoro lavoro) const;
+    void SuEvento(int testo, SessioneServizio::Evento evento);
+    void ChiudiBocca();
+
+    std::shared_ptr<Condiviso> condiviso_;
+    mutable std::thread filo_;
+    mutable std::future<void> finito_;
+    // The list read last, and a reading the service has not answered yet.
+    mutable std::optional<QList<VoceServizio>> voci_;
+    mutable std::shared_future<std::optional<QList<VoceServizio>>> lettura_;
+
+    std::optional<VoceServizio> scelta_;
+    int ritmo_ = 0;
+
+    QTimer battito_;
+    int inCorso_ = -1; // the service's number for the text sounding now
+    int passo_ = 0;
+};

@@ -109,15 +109,19 @@ void LavoratoreVoce::Parla(const QString& testo, int generazione) {
 
     attivo_ = true;
     sintetizzando_ = true;
-    const bool preso = sessione_->Sintetizza(testo, [this](const qint16* campioni, int quanti) {
-        if (generazione_.load() != generazioneAttiva_)
-            return false;
-        daConsegnare_.append(reinterpret_cast<const char*>(campioni),
-                             qsizetype(quanti) * qsizetype(sizeof(qint16)));
-        // The first piece goes out now, not at the next tick.
-        Alimenta();
-        return true;
-    });
+    const bool preso =
+        sessione_->Sintetizza(testo, [this, generazione](const qint16* campioni, int quanti) {
+            // A stop since this text began abandons the rest of it. The check is
+            // against the text's own generation: the Alimenta below may already
+            // have taken the stop in, and moved the active generation on.
+            if (generazione_.load() != generazione)
+                return false;
+            daConsegnare_.append(reinterpret_cast<const char*>(campioni),
+                                 qsizetype(quanti) * qsizetype(sizeof(qint16)));
+            // The first piece goes out now, not at the next tick.
+            Alimenta();
+            return true;
+        });
     sintetizzando_ = false;
     if (!preso) // what was made of it, if anything, is still heard
         qCWarning(registroVoce).noquote() << "the synthesizer did not take:" << testo;

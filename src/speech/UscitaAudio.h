@@ -3,7 +3,8 @@
 #include <QtGlobal>
 
 // Where the speech engine sends its sound: mono signed 16-bit PCM. It is
-// created, used and destroyed on the engine's worker thread only.
+// created, used and destroyed on the engine's worker thread only, and never
+// runs that thread's events itself: the worker is not built to be re-entered.
 class UscitaAudio {
 public:
     virtual ~UscitaAudio() = default;

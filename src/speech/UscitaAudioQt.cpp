@@ -53,10 +53,7 @@ void UscitaAudioQt::DiventaMuta(const char* perche) {
     if (conSuono_)
         qCInfo(registroVoce, "%s: speaking silently", perche);
     conSuono_ = false;
-    if (sink_)
-        sink_->stop();
-    sink_.reset();
-    flusso_ = nullptr;
+    Chiudi();
     muta_ = true;
     // What the sink still held counts as heard from now on.
     base_ = scritti_;
@@ -118,11 +115,20 @@ qint64 UscitaAudioQt::Suonati() {
     return posizione;
 }
 
-void UscitaAudioQt::Ferma() {
-    if (sink_)
-        sink_->stop();
-    sink_.reset();
+void UscitaAudioQt::Chiudi() {
     flusso_ = nullptr;
+    if (!sink_)
+        return;
+    sink_->stop();
+    // The sound server's sink runs the thread's events while it is destroyed:
+    // destroyed here, it would start the texts queued behind a stop in the
+    // middle of the stop itself, and in the middle of the synthesizer's work.
+    // The event loop destroys it once this call has returned.
+    sink_.release()->deleteLater();
+}
+
+void UscitaAudioQt::Ferma() {
+    Chiudi();
     muta_ = false;
     scritti_ = 0;
     base_ = 0;

@@ -30,6 +30,8 @@ public:
 
 private:
     void Apri();
+    // Stops the sink and lets it go.
+    void Chiudi();
     void DiventaMuta(const char* perche);
     qint64 SuonatiSenzaSuono() const;
 

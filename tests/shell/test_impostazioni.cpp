@@ -49,9 +49,9 @@ private slots:
         QTest::newRow("defaults as written") << QByteArray(" 1 \r\n 135 \r\n") << "1 135";
         QTest::newRow("limits, signs") << QByteArray("-32768\r\n+32767\r\n") << "-32768 32767";
         // Separators, and what may come before and after the values.
-        QTest::newRow("comma on one line, blanks") << QByteArray("3  ,  150") << "3 150";
-        QTest::newRow("blank lines, LF only, no last line end")
-            << QByteArray("\r\n\n  4\n\n 70") << "4 70";
+        QTest::newRow("comma on one line") << QByteArray("3,150") << "3 150";
+        QTest::newRow("blanks around a comma") << QByteArray("3  ,  150") << "3 150";
+        QTest::newRow("blank lines, LF, no last end") << QByteArray("\r\n\n  4\n\n 70") << "4 70";
         QTest::newRow("third line and garbage ignored")
             << QByteArray(" 2 \r\n 90 \r\n 77 zz\x01\xff") << "2 90";
         // No file, or a folder in its place: the defaults, silently.

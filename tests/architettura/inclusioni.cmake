@@ -1,7 +1,6 @@
 # Includes run one way: every #include "folder/..." line of src/ names its own
-# folder or one that the table below allows it. The README's "Where things
-# are" shows the same table.
-#   cmake -DSORGENTI=<src folder> -P inclusioni.cmake
+# folder or one that the table below allows it, as the README's "Where things
+# are" shows.   cmake -DSORGENTI=<src folder> -P inclusioni.cmake
 cmake_minimum_required(VERSION 3.25)
 set(permesse_shell exercises language clockface speech feedback layout core)
 set(permesse_exercises language clockface speech feedback layout core)
@@ -14,16 +13,14 @@ set(permesse_core "")
 set(permesse_radice shell) # main.cpp, beside the folders
 
 file(GLOB_RECURSE file_sorgenti RELATIVE "${SORGENTI}" "${SORGENTI}/*.h" "${SORGENTI}/*.cpp")
+if(NOT file_sorgenti)
+  message(FATAL_ERROR "no source files under ${SORGENTI}")
+endif()
 set(contrarie "")
 foreach(file IN LISTS file_sorgenti)
+  set(cartella radice)
   if(file MATCHES "^([^/]+)/")
     set(cartella "${CMAKE_MATCH_1}")
-  else()
-    set(cartella radice)
-  endif()
-  if(NOT DEFINED permesse_${cartella})
-    list(APPEND contrarie "${file}: the folder ${cartella} is not in the table")
-    continue()
   endif()
   file(STRINGS "${SORGENTI}/${file}" righe REGEX "^[ \t]*#[ \t]*include[ \t]*\"[^\"/]+/")
   foreach(riga IN LISTS righe)
@@ -33,13 +30,7 @@ foreach(file IN LISTS file_sorgenti)
     endif()
   endforeach()
 endforeach()
-
-list(LENGTH file_sorgenti quanti)
-if(quanti EQUAL 0)
-  message(FATAL_ERROR "no source files under ${SORGENTI}")
-endif()
 if(contrarie)
   list(JOIN contrarie "\n  " elenco)
   message(FATAL_ERROR "includes against the grain:\n  ${elenco}")
 endif()
-message(STATUS "${quanti} files, every include runs with the grain")

@@ -2,12 +2,9 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
-// A private home for one test: the configuration folder the settings folder
-// is made in (XDG_CONFIG_HOME points at it from now on) and a runtime folder
-// for the single-copy lock.
+// A private home for one test (XDG_CONFIG_HOME points into it from now on).
 struct CasaDiProva {
     QTemporaryDir dir;
     CasaDiProva() {
@@ -15,18 +12,18 @@ struct CasaDiProva {
         qputenv("XDG_CONFIG_HOME", dir.filePath("config").toUtf8());
     }
     QString Cartella() const { return dir.filePath("config/ImpostazioniProgrammiQuibo"); }
+    QString Ini() const { return Cartella() + "/Ertavino.INI"; }
     QString Lock() const { return dir.filePath("run/ertavino.lock"); }
 };
 
-// A whole file's bytes; a file that cannot be read gives "<missing>".
+// A whole file's bytes, or "<missing>".
 inline QByteArray LeggiFile(const QString& percorso) {
     QFile f(percorso);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
-// Writes a whole file, making its folder first.
 inline bool ScriviFile(const QString& percorso, const QByteArray& dati) {
-    QDir().mkpath(QFileInfo(percorso).absolutePath());
+    QDir().mkpath(percorso.section('/', 0, -2));
     QFile f(percorso);
     return f.open(QIODevice::WriteOnly) && f.write(dati) == dati.size();
 }

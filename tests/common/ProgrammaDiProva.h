@@ -1,18 +1,18 @@
 #pragma once
 
-#include "MessaggiRegistrati.h"
-#include "core/Contesto.h"
-#include "core/GeneratoreCasuale.h"
+#include "Finti.h"
+#include "clockface/Quadrante.h"
+#include "exercises/Giudizio.h"
+#include "exercises/SchermataEsercizio.h"
 #include "shell/Impostazioni.h"
 #include "shell/IstanzaUnica.h"
 #include "shell/Modulo1.h"
 #include "shell/Navigazione.h"
 
-#include <QTest>
+#include <QScrollBar>
 
 // One run of the program on its real start-up, settings file, single-copy
-// lock and screen flow, with the message boxes recorded and answered from
-// their script. The test hands in the sound player and the speech engine.
+// lock and screen flow, the message boxes recorded and answered from script.
 struct ProgrammaDiProva {
     ProgrammaDiProva(GeneratoreCasuale& casuale, Suonatore& suoni, MotoreVoce& motore,
                      const QString& lock = IstanzaUnica::PercorsoPredefinito())
@@ -27,12 +27,14 @@ struct ProgrammaDiProva {
         nav.MostraAvvio();
         return true;
     }
-    // The loaded screen; none once "Esci" has ended the run.
+    // The loaded screen; none after "Esci".
     QWidget* Schermo() const { return finita ? nullptr : nav.SchermoCaricato(); }
-    // A click on a control of the loaded screen, which may hand over to the
-    // next one; the screen left is deleted as the event loop would.
+    template <class T = QWidget> T* Figlio(const char* n) const {
+        return Schermo()->findChild<T*>(n);
+    }
+    // A click on the loaded screen; a screen left is deleted as the event loop would.
     void Premi(const char* nome) {
-        QTest::mouseClick(Schermo()->findChild<QWidget*>(nome), Qt::LeftButton);
+        QTest::mouseClick(Figlio(nome), Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     // The settings in memory, as the settings file holds them.
@@ -46,3 +48,31 @@ struct ProgrammaDiProva {
     Navigazione nav; // destroyed first: it deletes the screens
     bool finita = false;
 };
+
+// One answer as a child gives it: the bars set to the asked time (or an hour
+// later) and "Conferma"; or clicks on the targets the judging names for the
+// hands due (or one click elsewhere).
+inline void Rispondi(SchermataEsercizio& e, qint16 modoOre, bool giusta) {
+    const RigaEsercizio& riga = Riga(e.Quale());
+    if (QScrollBar* ore = e.vScroll1()) {
+        // The asked time; half past ModoOre is asked as 1.
+        const Domanda& d = e.DomandaCorrente();
+        const bool mezze = riga.livello == Livello::MezzeOre;
+        const int m = mezze ? d.MezzeOreDomanda % 2 * 30 : 15 * d.QuartoDomanda + d.MinutiDomanda;
+        const int h =
+            mezze ? (d.MezzeOreDomanda == 1 ? modoOre : d.MezzeOreDomanda / 2) : d.OraDomanda;
+        if (auto* minuti = e.findChild<QScrollBar*>("vScroll2"))
+            minuti->setValue(m * riga.passiPerOra / 60);
+        ore->setValue(giusta ? h : h % modoOre + 1);
+        return QTest::mouseClick(e.findChild<QWidget*>("Command1"), Qt::LeftButton);
+    }
+    const int esatti = e.QuantiEsatti();
+    for (int mano = 0; mano <= int(giusta && riga.dueLancette) && e.QuantiEsatti() == esatti;
+         ++mano) {
+        const Domanda& d = e.DomandaCorrente();
+        const int k = riga.dueLancette && e.FaseLancetta() ? BersaglioBlu(riga, d)
+                                                           : BersaglioRosso(riga.livello, d);
+        QTest::mouseClick(e.findChild<Quadrante*>()->Label1(giusta ? k : (k + 5) % 12 + 1),
+                          Qt::LeftButton);
+    }
+}

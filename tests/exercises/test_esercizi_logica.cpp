@@ -7,14 +7,11 @@
 
 namespace {
 
-// A time as the child sets it on the clock: hour 1..ModoOre, minutes.
 using Tempo = std::pair<int, int>;
 
-// Every question the screen can ask under `modoOre`, with the time it asks.
-// Under 24 hours the questions at 12 and 24 also come with the other reading
-// of their sentence.
+// Every question the screen can ask under `modoOre`, with the time it asks;
+// under 24 hours those at 12 and 24 also with the other reading of their sentence.
 QList<std::pair<Domanda, Tempo>> TutteLeDomande(const RigaEsercizio& riga, int modoOre) {
-    // the minutes between two questions, in the order of VariabileGiudicata
     const int passo = QList{60, 30, 15, 5}[int(riga.livello)];
     QList<std::pair<Domanda, Tempo>> tutte;
     for (int h = 1; h <= modoOre; ++h) {
@@ -67,10 +64,8 @@ private slots:
                 sbagliati << QString::asprintf("asked %d:%02d (other hour %d), phase %d, answer %d",
                                                h, m, d.OraAlternativa, fase, risposta);
             };
-            // Clicks on every target of the screen's own dial: the red hand is
-            // right only on the hour's number (o'clock) or the target after it
-            // (past the hour), the blue one where the minutes point; a right
-            // hand points at the asked time, the last one completes the answer.
+            // Clicks on every target: red right only on the hour (or the target
+            // after it, past the hour), blue where the minutes point.
             for (int fase = 0; clic && fase <= riga.dueLancette; ++fase) {
                 const int k = fase ? 2 * m / 5 : dodici ? h % 12 : 2 * (h % 12) + (m > 0);
                 const EsitoClic giusto{fase ? T::LancettaBlu : T::LancettaRossa,
@@ -84,10 +79,9 @@ private slots:
                         sbaglia(fase, e.indice);
                 }
             }
-            // "Conferma" on every setting of the bars: right exactly when they
-            // show the asked time (or the other reading of its sentence). 1
-            // does not answer 13. A fresh screen's hour 0 is no time, except
-            // that with the half hour set it reads as half past ModoOre.
+            // "Conferma" on every setting of the bars: right exactly at the asked
+            // time (or the other reading of its sentence); 1 does not answer
+            // 13; hour 0 is no time, but with the half hour half past ModoOre.
             for (int ora = 0; !clic && ora <= modoOre; ++ora) {
                 for (int passo = 0; passo < passi; ++passo) {
                     const Tempo impostato{ora == 0 && passi == 2 && passo ? modoOre : ora,

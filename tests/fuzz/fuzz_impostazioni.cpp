@@ -1,7 +1,5 @@
-// Feeds arbitrary bytes to the settings-file reader. Every input must end
-// either with two 16-bit values that survive a write and a second read
-// unchanged, or with "no values" (the failure path): never a crash, a hang or
-// a leak.
+// Arbitrary bytes to the settings reader: two values that survive a write and
+// a second read, or "no values"; never a crash, a hang or a leak.
 #include "shell/Impostazioni.h"
 
 #include <QByteArray>
@@ -9,8 +7,8 @@
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t lunghezza) {
-    const QByteArray ingresso = QByteArray::fromRawData(reinterpret_cast<const char*>(dati),
-                                                        qsizetype(lunghezza));
+    const QByteArray ingresso =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(dati), qsizetype(lunghezza));
     const auto valori = Impostazioni::LeggiValori(ingresso);
     if (valori) {
         const QByteArray scritto = Impostazioni::ScriviValori(valori->first, valori->second);

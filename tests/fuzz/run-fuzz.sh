@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Builds the settings-reader fuzzer with clang and runs it for a bounded time
-# (first argument, seconds; default 60) from the committed seed corpus.
-# A longer run: tests/fuzz/run-fuzz.sh 3600
+# Builds the settings-reader fuzzer with clang and runs it from the seed corpus
+# for $1 seconds (60 unless told; a longer run: tests/fuzz/run-fuzz.sh 3600).
 set -euo pipefail
 secondi=${1:-60}
 qui=$(cd "$(dirname "$0")" && pwd)

@@ -1,4 +1,4 @@
-#include "GeneratoreScritto.h"
+#include "core/GeneratoreCasuale.h"
 #include "language/Domanda.h"
 
 #include <QHash>
@@ -6,73 +6,12 @@
 #include <QSet>
 #include <QTest>
 
-Q_DECLARE_METATYPE(Richiesta)
+Q_DECLARE_METATYPE(Livello)
 
 namespace {
 
-// The wording of the sentence tables, one row a line: the level ("trenta" is
-// the half hours said with "e trenta"), the convention (the hours asked too),
-// the draws in the order the question must make them, then after "=" the
-// sentence. "11/12" is a draw of 12 that gives 11; "*/3" stands for
-// each value of a draw of 3 in turn, 0 first, with the sentences said for them
-// in that order, split by "|" (a line starting with "|" goes on).
-constexpr char Righe[] = R"(
-# Whole hours: the hour, the alternative of 12 and 24.
-ore 12 11/12 */3 = E' mezzogiorno.|E' mezzanotte.|Sono le dodici.
-ore 24 11/24 */2 = Sono le dodici.|E' mezzogiorno.
-ore 24 23/24 */2 = Sono le ventiquattro.|E' mezzanotte.
-# Half hours: n (1 is half past ModoOre), the family (0 past, 1 to), the alternative.
-mezze 12 0/24 0/2 */3 = E' mezzogiorno e mezzo.|E' mezzanotte e mezzo.|Sono le dodici e mezzo.
-mezze 24 24/48 0/2 */2 = Sono le dodici e mezzo.|E' mezzogiorno e mezzo.
-mezze 24 0/48 0/2 */2 = Sono passate da mezz'ora le ventiquattro.|E' mezzanotte e mezza.
-mezze 12 22/24 1/2 */3 = Manca mezz'ora a mezzogiorno.|Manca mezz'ora a mezzanotte.
-                       | Manca mezz'ora alle dodici.
-mezze 24 22/48 1/2 */2 = Manca mezz'ora alle dodici.|Manca mezz'ora a mezzogiorno.
-mezze 24 46/48 1/2 = Manca mezz'ora alle 24.
-# The half hours said with "e trenta".
-trenta 24 0/48 0/2 */2 = Sono le ventiquattro e trenta.|E' mezzanotte e mezza.
-trenta 24 24/48 0/2 */2 = Sono le dodici e mezzo.|E' mezzogiorno e mezzo.
-trenta 24 22/48 1/2 */2 = Manca mezz'ora alle dodici.|Manca mezz'ora a mezzogiorno.
-trenta 24 40/48 0/2 = Sono le 20 e trenta.
-trenta 24 24/48 1/2 = Manca mezz'ora all'una.
-trenta 24 0/48 1/2 = Mancano trenta minuti all'una.
-# Quarters: hour, quarter, alternative, three quarters (0) or a quarter to (1), alternative.
-quarti 12 11/12 0/4 1/3 0/2 = E' mezzanotte.
-quarti 12 11/12 1/4 */3 0/2 = E' mezzogiorno e quindici.|E' mezzanotte e un quarto.
-                            | Sono le dodici e un quarto.
-quarti 24 11/24 1/4 */2 0/2 = Sono le dodici e quindici.|E' mezzogiorno e un quarto.
-quarti 24 23/24 1/4 */2 0/2 = Sono le ventiquattro e quindici.|E' mezzanotte  e un quarto.
-quarti 12 3/12 1/4 */2 0/2 = Sono le 4 e quindici.|Sono le 4 e un quarto.
-quarti 12 11/12 2/4 */3 0/2 = E' mezzogiorno e trenta.|E' mezzanotte e mezza.
-                            | Sono le dodici e mezza.
-quarti 24 11/24 2/4 */2 0/2 = Sono le dodici e trenta.|E' mezzogiorno e mezza.
-quarti 24 23/24 2/4 */2 0/2 = Sono le ventiquattro e trenta.|E' mezzanotte e mezza.
-quarti 12 8/12 2/4 */2 0/2 = Sono le 9 e trenta.|Sono le 9 e mezza.
-quarti 12 11/12 3/4 0/2 */3 = E' mezzogiorno e quarantacinque.|E' mezzanotte tre quarti.
-                            | Sono le dodici tre quarti.
-quarti 24 11/24 3/4 0/2 */2 = Sono le dodici e quarantacinque.|E' mezzogiorno tre quarti.
-quarti 24 23/24 3/4 0/2 */2 = Sono le ventiquattro e quarantacinque.|E' mezzanotte e tre quarti.
-quarti 12 1/12 3/4 0/2 */2 = Sono le 2 e quarantacinque.|Sono le 2 tre quarti.
-quarti 24 23/24 3/4 1/2 = Manca un quarto d'ora all'una.
-quarti 24 22/24 3/4 1/2 */2 = Mancano quindici minuti alle ventiquattro.
-                            | Manca un quarto d'ora a mezzanotte.
-quarti 12 10/12 3/4 1/2 */2 = Manca un quarto d'ora alle 12.|Mancano quindici minuti alle 12.
-# Five minutes: hour, index, the quarters' draws, after (0) or before (1) the hour, alternative.
-minuti 12 8/12 0/12 0/2 1/2 = Sono le 9
-minuti 12 8/12 1/12 0/2 1/2 = Sono le 9 e 5.
-minuti 12 11/12 4/12 0/2 0/2 */3 = E' mezzogiorno e 20.|E' mezzanotte e 20.|Sono le dodici e 20.
-minuti 24 11/24 4/12 0/2 0/2 */2 = Sono le dodici e 20.|E' mezzogiorno e 20.
-minuti 24 23/24 1/12 0/2 0/2 */2 = Sono le ventiquattro e 5.|E' mezzanotte e 5.
-minuti 12 4/12 9/12 1/2 0/2 1/2 = Manca un quarto d'ora alle 6.
-minuti 12 2/12 7/12 0/2 */2 = Sono le 3 e 35.|Mancano 25 minuti alle 4.
-minuti 24 22/24 11/12 0/2 1/2 */2 = Mancano 5 minuti alle ventiquattro.
-                                  | Mancano 5 minuti a mezzanotte.
-minuti 12 10/12 11/12 0/2 1/2 = Mancano 5 minuti alle 12.
-)";
-
-// The times a sentence names (h x 100 + minutes: 1230 is half past 12), read
-// from its Italian words alone, without the program's tables; none when the
-// words are not a time this reader knows.
+// The times a sentence names (1230 is half past 12), read from its Italian
+// words alone, without the program's tables; none for words it does not know.
 QSet<int> Leggi(QString frase, int modoOre) {
     // Minutes after the hour, or (negative) to the next one.
     // clang-format off
@@ -119,10 +58,9 @@ QSet<int> Leggi(QString frase, int modoOre) {
     return {100 * (ora - 1) + 60 + minuti};
 }
 
-// Every question of a kind: every outcome of every draw, depth first.
-// Draw p takes the middle of one of Celle(p) equal cells of [0, 1), which
-// reach every outcome of the draws the questions make (12, 24 or 48 values,
-// then 2, 3, 4 or 12, then 2 or 3).
+// Every question of a kind: every outcome of every draw, depth first. Draw p
+// takes the middle of one of Celle(p) equal cells of [0, 1), which reach every
+// outcome of the draws the questions make (12, 24 or 48, then 2, 3, 4 or 12).
 QList<Domanda> TutteLeDomande(const Richiesta& richiesta) {
     struct Generatore : GeneratoreCasuale {
         static int Celle(qsizetype p) { return p == 0 ? 48 : p == 1 ? 12 : 4; }
@@ -148,25 +86,12 @@ QList<Domanda> TutteLeDomande(const Richiesta& richiesta) {
     return domande;
 }
 
-// The asked time as the answer checks read the question variables (a screen
-// leaves those it does not use at 0); the half hour n = 1 is half past ModoOre.
+// The asked time as the judging reads it; the half hour n = 1 is half past ModoOre.
 int Chiesto(const Domanda& d, int modoOre) {
     const int n = d.MezzeOreDomanda;
     if (n > 0)
         return n % 2 == 0 ? 50 * n : n == 1 ? 100 * modoOre + 30 : 50 * (n - 1) + 30;
     return 100 * d.OraDomanda + 15 * d.QuartoDomanda + d.MinutiDomanda;
-}
-
-// The question of a level token of Righe under the convention `modoOre`.
-Richiesta RichiestaDi(const QString& livello, int modoOre) {
-    static const QHash<QString, Livello> livelli{{"ore", Livello::OreIntere},
-                                                 {"mezze", Livello::MezzeOre},
-                                                 {"trenta", Livello::MezzeOre},
-                                                 {"quarti", Livello::Quarti},
-                                                 {"minuti", Livello::CinqueMinuti}};
-    if (!livelli.contains(livello))
-        qFatal("unknown level: %s", qPrintable(livello));
-    return {livelli[livello], qint16(modoOre), qint16(modoOre), livello == u"trenta"};
 }
 
 } // namespace
@@ -175,60 +100,38 @@ class TestFrasi : public QObject {
     Q_OBJECT
 
 private slots:
-    // Each row's sentence, and no draw missing or extra.
-    void frase_data() {
-        QTest::addColumn<Richiesta>("richiesta");
-        QTest::addColumn<QString>("copione");
-        QTest::addColumn<QString>("frase");
-        static const QRegularExpression riga(QStringLiteral("^(\\S+) +(\\d+) +([^=]+?) += (.+)$"));
-        const QString testo = QString::fromUtf8(Righe).replace(
-            QRegularExpression(QStringLiteral("\\n *\\| ?")), QStringLiteral("|"));
-        for (const QString& linea : testo.split(u'\n', Qt::SkipEmptyParts)) {
-            const auto m = riga.match(linea);
-            if (linea.startsWith(u'#'))
-                continue;
-            if (!m.hasMatch())
-                qFatal("malformed row: %s", qPrintable(linea));
-            const QStringList frasi = m.captured(4).split(u'|');
-            for (qsizetype v = 0; v < frasi.size(); ++v)
-                QTest::addRow("%s (%s, %sh)", qPrintable(frasi[v]), qPrintable(m.captured(1)),
-                              qPrintable(m.captured(2)))
-                    << RichiestaDi(m.captured(1), m.captured(2).toInt())
-                    << m.captured(3).replace(u'*', QString::number(v)) << frasi[v];
-        }
-    }
-    void frase() {
-        QFETCH(Richiesta, richiesta);
-        QFETCH(QString, copione);
-        QFETCH(QString, frase);
-        GeneratoreScritto generatore;
-        for (const QString& e : copione.split(u' ', Qt::SkipEmptyParts))
-            generatore.AggiungiEstrazione(e.section(u'/', 0, 0).toInt(),
-                                          e.section(u'/', 1).toInt());
-        const int previste = generatore.Rimasti();
-        QCOMPARE(NuovaDomanda(richiesta, generatore).FraseDaDire, frase);
-        QCOMPARE(generatore.Usati(), previste);
-    }
-
-    // Every question of every level under the conventions the menu opens it
-    // with: the sentence names the asked time (both, when two times share it),
-    // the digital text shows it with two-digit minutes, and every time of the
-    // range is asked and nothing else.
+    // Every question: the sentence names the asked time (both, when two times
+    // share it), the digital text shows it; every time of the range is asked.
     void ogniDomanda_data() {
-        QTest::addColumn<QString>("livello");
+        QTest::addColumn<Livello>("livello");
+        QTest::addColumn<bool>("aTrenta"); // the half hours said with "e trenta"
         QTest::addColumn<int>("modoOre");
         QTest::addColumn<int>("passo");
-        for (const auto& [livello, passo] : {std::pair("ore", 60), std::pair("mezze", 30),
-                                             std::pair("quarti", 15), std::pair("minuti", 5)})
-            for (int modoOre : {12, 24})
-                QTest::addRow("%s, %dh", livello, modoOre) << livello << modoOre << passo;
-        QTest::newRow("trenta, 24h") << "trenta" << 24 << 30;
+        QTest::addColumn<QStringList>("note"); // said word for word among them
+        const auto riga = [](const char* livello, int modoOre, int passo, const char* note) {
+            const QStringList livelli{"ore", "mezze", "quarti", "minuti", "", "trenta"};
+            QTest::addRow("%s, %dh", livello, modoOre)
+                << Livello(livelli.indexOf(livello) % 4) << (livelli[5] == livello) << modoOre
+                << passo << QString(note).split('|');
+        };
+        riga("ore", 12, 60, "E' mezzogiorno.|E' mezzanotte.|Sono le dodici.|E' l'una.|Sono le 9");
+        riga("ore", 24, 60, "Sono le ventiquattro.|Sono le dodici.|E' mezzogiorno.");
+        riga("mezze", 12, 30, "E' mezzanotte e mezzo.|Manca mezz'ora alle dodici.");
+        riga("mezze", 24, 30, "Sono passate da mezz'ora le ventiquattro.|Manca mezz'ora alle 24.");
+        riga("trenta", 24, 30, "Mancano trenta minuti all'una.|Sono le ventiquattro e trenta.");
+        riga("quarti", 12, 15, "E' mezzanotte tre quarti.|Sono le 4 e un quarto.");
+        riga("quarti", 24, 15, "E' mezzanotte  e un quarto.|Manca un quarto d'ora a mezzanotte.");
+        riga("minuti", 12, 5, "Mancano 25 minuti alle 4.|Manca un quarto d'ora alle 6.");
+        riga("minuti", 24, 5, "Mancano 5 minuti a mezzanotte.|Sono le ventiquattro e 5.");
     }
     void ogniDomanda() {
-        QFETCH(QString, livello);
+        QFETCH(Livello, livello);
+        QFETCH(bool, aTrenta);
         QFETCH(int, modoOre);
         QFETCH(int, passo);
-        const QList<Domanda> domande = TutteLeDomande(RichiestaDi(livello, modoOre));
+        QFETCH(QStringList, note);
+        const QList<Domanda> domande =
+            TutteLeDomande({livello, qint16(modoOre), qint16(modoOre), aTrenta});
         QHash<QString, QSet<int>> tempiDellaFrase;
         for (const Domanda& d : domande)
             tempiDellaFrase[d.FraseDaDire].insert(Chiesto(d, modoOre));
@@ -247,6 +150,8 @@ private slots:
                      QStringLiteral("%1 : %2").arg(t / 100).arg(t % 100, 2, 10, QChar(u'0')));
         }
         QCOMPARE(chiesti.size(), modoOre * 60 / passo);
+        for (const QString& frase : note)
+            QVERIFY2(tempiDellaFrase.contains(frase), qPrintable(frase));
     }
 };
 

@@ -1,35 +1,26 @@
 #!/usr/bin/env bash
-# The Debian package made by CPack from this build tree, checked as a
-# technician's machine will take it: one file of the right name, the control
-# fields, the exact file list, the version in the metainfo and the changelog,
-# and lintian's verdict (errors and warnings fail; pacchetto/ explains the
-# overridden ones).
-# Usage: controlla_pacchetto.sh BUILD_DIR OUT_DIR VERSION
+# The Debian package made by CPack from this build tree: its name, control
+# fields, files, version and lintian's verdict (pacchetto/ explains the
+# overridden remarks). Usage: controlla_pacchetto.sh BUILD_DIR OUT_DIR VERSION
 set -euo pipefail
 build=$1 out=$2 version=$3
-fail() {
-  echo "FAIL: $*"
-  exit 1
-}
-
-rm -rf "$out"
-mkdir -p "$out"
+fail() { echo "FAIL: $*" && exit 1; }
+rm -rf "$out" && mkdir -p "$out"
 (cd "$build" && cpack -B "$out" >"$out/cpack.log" 2>&1) || fail "cpack: $(cat "$out/cpack.log")"
 debs=("$out"/*.deb)
 deb=$out/ertavino_${version}_amd64.deb
 [ "${debs[*]}" = "$deb" ] || fail "packages made: ${debs[*]}"
 
-# What the program reads or loads without linking it, and the libraries
-# dpkg-shlibdeps must have found; nothing that builds or tests.
+# What the program loads without linking it, the libraries dpkg-shlibdeps
+# found, and nothing that builds or tests.
 depends=$(dpkg-deb -f "$deb" Depends)
 for p in espeak-ng-data fonts-liberation fonts-comic-neue qt6-translations-l10n qt6-wayland \
   libespeak-ng1 libqt6multimedia6 libqt6svg6 libqt6widgets6; do
   grep -Eq "(^|, )$p( |,|$)" <<<"$depends" || fail "Depends lacks $p: $depends"
 done
 relations=$(dpkg-deb -f "$deb" Pre-Depends Depends Recommends Suggests)
-if grep -Eq -- '-dev\b|-dbg\b|\b(build-essential|cmake|clang|lintian|xvfb|xdotool)\b' <<<"$relations"; then
+! grep -Eq -- '-dev\b|-dbg\b|\b(build-essential|cmake|clang|lintian|xvfb|xdotool)\b' <<<"$relations" ||
   fail "a package for building or testing is required: $relations"
-fi
 
 files=$(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sort)
 expected=$(sort <<'LIST'
@@ -47,16 +38,13 @@ expected=$(sort <<'LIST'
 ./usr/share/metainfo/org.example.Ertavino.metainfo.xml
 LIST
 )
-[ "$files" = "$expected" ] || fail "files differ from the expected list:
-$(diff <(echo "$expected") <(echo "$files") || true)"
+[ "$files" = "$expected" ] || fail "files differ: $(diff <(echo "$expected") <(echo "$files") || true)"
 
-# The one version given to project() names the release everywhere.
 dpkg-deb -x "$deb" "$out/root"
 grep -q "<release version=\"$version\"" "$out/root/usr/share/metainfo/org.example.Ertavino.metainfo.xml" ||
   fail "the metainfo's release is not $version"
 zcat "$out/root/usr/share/doc/ertavino/changelog.gz" >"$out/changelog"
 [ "$(dpkg-parsechangelog -l "$out/changelog" -S Version)" = "$version" ] ||
   fail "the changelog's last entry is not $version"
-
 lintian --fail-on error,warning "$deb" || fail "lintian (above)"
 echo "ertavino_${version}_amd64.deb: fields, files, version and lintian as expected"

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "core/Contesto.h"
+#include "core/GeneratoreCasuale.h"
+#include "feedback/Messaggi.h"
+#include "feedback/Suonatore.h"
+
+#include <QStringList>
+#include <QTest>
+
+// A random generator returning a scripted sequence; running out fails the test.
+struct GeneratoreScritto : GeneratoreCasuale {
+    // The r that makes a draw of k give `risultato`.
+    static float Per(int risultato, int k) { return (float(risultato) + 0.5f) / float(k); }
+    void Aggiungi(const QList<float>& valori) { copione += valori; }
+    void AggiungiEstrazione(int risultato, int k) { copione << Per(risultato, k); }
+    float Prossimo() override {
+        ++usati;
+        if (!copione.isEmpty())
+            return copione.takeFirst();
+        QTest::qFail("the scripted random sequence ran out", __FILE__, __LINE__);
+        return 0.0f;
+    }
+    void SeminaDalTempo() override {}
+    QList<float> copione;
+    int usati = 0;
+};
+
+// Records every message box; questions are answered from `risposte`.
+struct MessaggiRegistrati : Messaggi {
+    struct Voce {
+        QString testo, titolo;
+        Icona icona;
+    };
+    void Avviso(const QString& testo, const QString& titolo, Icona icona) override {
+        registro.append({testo, titolo, icona});
+    }
+    bool Chiedi(const QString& testo, const QString& titolo) override {
+        registro.append({testo, titolo, Icona::Domanda});
+        return risposte.isEmpty() ? rispostaPredefinita : risposte.takeFirst();
+    }
+    // The boxes shown, a line each: text | title, and the icon (i), (!), (x) or ?.
+    QString Detti() const {
+        static const char* const icone[] = {"", " (i)", " (!)", " (x)", " ?"};
+        QStringList righe;
+        for (const Voce& m : registro)
+            righe << m.testo + " | " + m.titolo + icone[int(m.icona)];
+        return righe.join('\n');
+    }
+    QList<Voce> registro;
+    QList<bool> risposte;
+    bool rispostaPredefinita = true;
+};
+
+// Records the sound files the program asked to play.
+struct SuonatoreRegistrato : Suonatore {
+    void Suona(const QString& nomeFile) override { suonati.append(nomeFile); }
+    QStringList suonati;
+};
+
+struct ContestoDiProva {
+    GeneratoreScritto casuale;
+    MessaggiRegistrati messaggi;
+    SuonatoreRegistrato suoni;
+    Contesto contesto{casuale, messaggi, suoni};
+};

@@ -9,8 +9,9 @@
 #include <QScopeGuard>
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 
-enum class Guasto { Nessuno, FileGuasto, CartellaEUnFile, DiscoPieno };
+enum class Guasto { Nessuno, FileGuasto, CartellaEUnFile, SolaLettura, GuastoBloccato, DiscoPieno };
 
 class TestGuastiProgramma : public QObject {
     Q_OBJECT
@@ -24,6 +25,8 @@ private slots:
         QTest::newRow("senza cartella suoni") << true << false << Guasto::Nessuno;
         QTest::newRow("file di impostazioni guasto") << true << true << Guasto::FileGuasto;
         QTest::newRow("cartella che è un file") << true << true << Guasto::CartellaEUnFile;
+        QTest::newRow("cartella in sola lettura") << true << true << Guasto::SolaLettura;
+        QTest::newRow("file guasto che non si cancella") << true << true << Guasto::GuastoBloccato;
         QTest::newRow("disco pieno al salvataggio") << true << true << Guasto::DiscoPieno;
     }
     void programmaUsabile() {
@@ -32,15 +35,30 @@ private slots:
         QFETCH(Guasto, guasto);
         CasaDiProva casa;
         const QString cartella = casa.Cartella(), ini = casa.Ini();
-        const bool guasta = guasto == Guasto::FileGuasto, buona = guasto == Guasto::DiscoPieno;
-        const bool salvabile = guasto == Guasto::Nessuno || guasta;
-        // A full disk fails writes past 4 bytes.
+        const bool bloccata = guasto == Guasto::SolaLettura || guasto == Guasto::GuastoBloccato;
+        const bool guasta = guasto == Guasto::FileGuasto || guasto == Guasto::GuastoBloccato;
+        const bool buona = guasto == Guasto::SolaLettura || guasto == Guasto::DiscoPieno;
+        const bool salvabile = guasto == Guasto::Nessuno || guasto == Guasto::FileGuasto;
+        // A full disk fails writes past 4 bytes. Permissions do not bind root:
+        // the read-only rows run as "nobody", in a home it owns.
         rlimit disco{};
         getrlimit(RLIMIT_FSIZE, &disco);
         std::signal(SIGXFSZ, SIG_IGN);
-        const auto ripristina = qScopeGuard([&] { setrlimit(RLIMIT_FSIZE, &disco); });
+        const bool nessuno = bloccata && geteuid() == 0;
+        for (const QString& c : {casa.dir.path(), casa.dir.filePath("run")})
+            QVERIFY(!nessuno || chown(QFile::encodeName(c).constData(), 65534, 65534) == 0);
+        QVERIFY(!nessuno || (setegid(65534) == 0 && seteuid(65534) == 0));
+        const auto ripristina = qScopeGuard([&] {
+            setrlimit(RLIMIT_FSIZE, &disco);
+            QFile::setPermissions(cartella, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            if (nessuno && (seteuid(0) != 0 || setegid(0) != 0))
+                qFatal("cannot take back root's rights");
+        });
         QVERIFY(guasto != Guasto::CartellaEUnFile || ScriviFile(cartella, "non una cartella"));
+        QVERIFY(!bloccata || ScriviFile(cartella + "/leggimi.txt", Impostazioni::TestoLeggimi()));
         QVERIFY(!(guasta || buona) || ScriviFile(ini, guasta ? "sette\r\n" : " 2 \r\n 150 \r\n"));
+        QVERIFY(!bloccata || (QFile::setPermissions(ini, QFile::ReadOwner) &&
+                              QFile::setPermissions(cartella, QFile::ReadOwner | QFile::ExeOwner)));
         const QString manca = casa.dir.filePath("manca");
         const QByteArray letti = buona ? " 2 \r\n 150 \r\n" : " 1 \r\n 135 \r\n";
         QByteArray salvati = LeggiFile(ini);

@@ -158,6 +158,29 @@ private slots:
         QVERIFY(p.motore.SelezionaVoce(2) && p.Secondi(p.Detto(Breve)) > 0.5);
     }
 
+    void frasiLetteInItaliano() {
+        SessioneEspeak sessione({});
+        // Digits are read as Italian words (the stress marks may fall apart).
+        auto suoni = [&](const QString& testo) {
+            return sessione.Fonemi(testo).remove(QRegularExpression("[',]"));
+        };
+        QCOMPARE(suoni("Mancano 25 minuti alle 24."),
+                 suoni("Mancano venticinque minuti alle ventiquattro."));
+        // Every sentence of the tables is read without a pause ("_:") inside a
+        // clause, which no comma or stop asks for ("E' l'una." read "E — l'una").
+        for (const TabellaFrasi* tabella :
+             {&FrasiOraIntera, &FrasiMezzaPassata, &FrasiMezzaMancante, &FrasiMezzaPassataATrenta,
+              &FrasiMezzaMancanteATrenta, &FrasiQuartoPassato, &FrasiMezzaAQuarti, &FrasiTreQuarti,
+              &FrasiQuartoMancante, &FrasiMinutiDopo, &FrasiMinutiPrima})
+            for (const RigaFrasi& riga : tabella->righe)
+                for (const Alternativa& a : riga.alternative) {
+                    const QString frase =
+                        QString::fromUtf8(a.frase).replace("%1", "7").replace("%2", "20");
+                    QVERIFY2(!suoni(frase).isEmpty() && !suoni(frase).contains("_:"),
+                             qPrintable(frase + " -> " + suoni(frase)));
+                }
+    }
+
     void senzaDatiTaceSenzaDispositivoAvanza() {
         // Without voice data: no voices, speech ignored, no output opened.
         QTemporaryDir vuota;

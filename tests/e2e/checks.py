@@ -18,8 +18,7 @@ BACK_TO_MENU = "Vuoi tornare al menù?"
 EXIT_PROGRAM = "Vuoi uscire dal programma?"
 QUESTION = "Uso dell'ertavino"  # the title of the program's questions
 INSTRUCTION = "Clicca dove deve arrivare la lancetta rossa"
-# Loudness as a fraction of full scale: speech is far above SPEAKING; a sink
-# nobody plays to gives exact zeros, far below SILENT.
+# Loudness, a fraction of full scale: speech is far above; an idle sink gives zeros.
 SPEAKING, SILENT = 0.01, 0.001
 SPEECH_SPAN = 1.5  # seconds after an exercise opens when only its speech plays
 
@@ -146,9 +145,9 @@ def audit(stage, app, screen):
     takes its picture, screenshots/<screen>.png (the README shows some)."""
     for node in app.findChildren(lambda n: True):
         role, name = node.roleName, node.name.strip()
+        words = re.search(r"\w", name + (node.description or ""))
         found = [problem for problem, fault in (
-            ("has no accessible name", not name),
-            ("has no name in words", not re.search(r"\w", name + (node.description or ""))),
+            ("has no accessible name", not name), ("has no name in words", name and not words),
             ("is named after its control", CODE_NAME.match(name))
         ) if fault and (role in NAMED or role in PLAIN and not node.childCount)]
         found += ["cannot take the keyboard focus"] * (role in ACTING and not node.focusable)
@@ -208,15 +207,14 @@ def keyboard_alone(stage):
     audit(stage, app, "menu")
     tab_to(program, solo_ore(app, 1).extents, "space")
     wait_for(lambda: digital_time(app) == "0 : 00", 10, "the arrow exercise's time '0 : 00'")
+    audit(stage, app, "esercizio-frecce")
     tab_to(program, "scroll bar", "Right")
     wait_for(lambda: digital_time(app) == "1 : 00", 5, "the right arrow key to set 1 : 00")
     rawinput.pressKey("Left")
     wait_for(lambda: digital_time(app) == "12 : 00", 5, "the left arrow key to wrap 1 to 12 : 00")
-    audit(stage, app, "esercizio-frecce")
     tab_to(program, "Esci", "space")
     message(program, BACK_TO_MENU, QUESTION)
     tab_to(program, "Sì", "space", title=QUESTION)
-    find(app, "Imposta voce")
     tab_to(program, "Imposta voce", "space")
     before = wait_for(lambda: speed(app), 10, "the caption 'Velocità = ...'")
     audit(stage, app, "imposta-voce")
@@ -327,8 +325,8 @@ def speech_service_voices(stage):
     expect(all(n.startswith("Italiano") for n in embedded) and
            lists["not answering"] == embedded and
            lists["running"] == embedded + speech_service.FESTIVAL_VOICES,
-           f"the voice lists are {lists}, not the embedded voices, then with the service "
-           f"running {speech_service.FESTIVAL_VOICES}")
+           f"the voice lists end in { {case: names[-3:] for case, names in lists.items()} }: "
+           f"the service's {speech_service.FESTIVAL_VOICES} belong after ours, only when it runs")
 
     number, mark = lists["running"].index(wanted) + 1, len(program.lines())
     open_voice_screen(program)

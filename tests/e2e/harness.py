@@ -122,7 +122,8 @@ class Program:
         """Waits 10 s at most for the program to end, with status 0."""
         with contextlib.suppress(subprocess.TimeoutExpired):
             self.proc.wait(10)
-        expect(self.proc.returncode == 0, f"{what}: status {self.proc.returncode} (None: running)")
+        status = self.proc.returncode
+        expect(status == 0, f"{what}: " + ("it runs on" if status is None else f"status {status}"))
 
 
 class Recorder:

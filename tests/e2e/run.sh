@@ -15,8 +15,7 @@ else
   shift
   if [ $# -gt 0 ] && [ "${1#--}" = "$1" ]; then out=$1 && shift; fi
 fi
-rm -rf "$out"
-mkdir -p "$out"
+rm -rf "$out" && mkdir -p "$out"
 # Debian's own python, which has dogtail, whatever python comes first on
 # PATH. The session bus daemon's complaints go to a log.
 status=0

@@ -1,6 +1,5 @@
 #include "feedback/MessaggiQt.h"
 
-#include <QApplication>
 #include <QMessageBox>
 
 namespace {
@@ -21,15 +20,16 @@ QMessageBox::Icon IconaQt(Messaggi::Icona icona) {
 }
 } // namespace
 
-void MessaggiQt::Avviso(const QString& testo, const QString& titolo, Icona icona) {
-    QMessageBox box(IconaQt(icona), titolo, testo, QMessageBox::Ok, QApplication::activeWindow());
+void MessaggiQt::Avviso(QWidget* schermo, const QString& testo, const QString& titolo,
+                        Icona icona) {
+    QMessageBox box(IconaQt(icona), titolo, testo, QMessageBox::Ok, schermo);
     box.setObjectName(QStringLiteral("Avviso"));
     box.exec();
 }
 
-bool MessaggiQt::Chiedi(const QString& testo, const QString& titolo) {
+bool MessaggiQt::Chiedi(QWidget* schermo, const QString& testo, const QString& titolo) {
     QMessageBox box(QMessageBox::Question, titolo, testo, QMessageBox::Yes | QMessageBox::No,
-                    QApplication::activeWindow());
+                    schermo);
     box.setObjectName(QStringLiteral("Domanda"));
     return box.exec() == QMessageBox::Yes;
 }

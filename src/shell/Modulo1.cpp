@@ -19,8 +19,9 @@
 
 bool Avvio(Contesto& contesto, IstanzaUnica& istanza) {
     if (!istanza.Acquisisci()) {
-        contesto.Dialoghi.Avviso(QString::fromUtf8(MessaggioSecondaCopia), QStringLiteral("Error"),
-                                 Messaggi::Icona::Critica);
+        // No screen is shown yet: the message stands alone.
+        contesto.Dialoghi.Avviso(nullptr, QString::fromUtf8(MessaggioSecondaCopia),
+                                 QStringLiteral("Error"), Messaggi::Icona::Critica);
         return false;
     }
     const QDir cartella(Impostazioni::CartellaImpostazioni());

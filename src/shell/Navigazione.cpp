@@ -59,7 +59,7 @@ void Navigazione::ApriImposta() {
 void Navigazione::ConfermaImposta(QWidget* imposta) {
     // "conferma" always writes the file, changed or not. A file that cannot
     // be written is reported and leaves the choices in force for this run.
-    Impostazioni::SalvaOAvvisa(contesto_);
+    Impostazioni::SalvaOAvvisa(contesto_, imposta);
     TornaAlMenuDa(imposta);
 }
 

@@ -108,7 +108,7 @@ private slots:
         const QByteArray prima = LeggiFile(vecchio);
         guastoIn = QFile::encodeName(casa.Cartella());
         guasto = caso.size() == 1 ? caso[0].toLatin1() : 0;
-        const bool salvato = SalvaOAvvisa(p.contesto);
+        const bool salvato = SalvaOAvvisa(p.contesto, nullptr);
         guasto = 0;
         QCOMPARE(salvato, caso.isEmpty());
         QCOMPARE(LeggiFile(vecchio), salvato ? QByteArray(" 3 \r\n-150 \r\n") : prima);

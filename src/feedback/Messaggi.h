@@ -6,7 +6,7 @@ class QWidget;
 
 // The titles of the program's message boxes: its own questions and its
 // credits carry TitoloDomande; messages without a title of their own carry
-// the program's name.
+// the program's name, as do the screens, none of which has a caption.
 inline const QString TitoloDomande = QStringLiteral("Uso dell'ertavino");
 inline const QString TitoloProgramma = QStringLiteral("Ertavino");
 

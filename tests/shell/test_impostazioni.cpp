@@ -138,7 +138,6 @@ private slots:
         QCOMPARE(p.contesto.PercorsoIni, casa.Ini());
         QCOMPARE(LeggiFile(casa.Cartella() + "/leggimi.txt"),
                  leggimi.isEmpty() ? TestoLeggimi() : leggimi);
-        QVERIFY(TestoLeggimi().count("\r\n") == 5 && TestoLeggimi().endsWith(" file.\r\n"));
         QVERIFY(!QFile::exists(casa.Ini()) && p.messaggi.registro.isEmpty());
         QVERIFY(p.contesto.VelocitaVoce == 135 && p.contesto.SuoniAttivati == -1);
     }

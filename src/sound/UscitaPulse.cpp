@@ -218,6 +218,7 @@ void UscitaPulse::ApriStream(Flusso& f) {
     }
     pa_stream_set_state_callback(f.stream, StatoStream, &f);
     pa_stream_set_write_callback(f.stream, Richiesta, &f);
+    pa_stream_set_underflow_callback(f.stream, Esaurito, &f);
     const auto byte = [&](qint64 ms) { return uint32_t(BytePerSecondo(f) * ms / 1000); };
     const uint32_t libero = std::numeric_limits<uint32_t>::max();
     pa_buffer_attr buffer{libero, byte(BufferMillisecondi), byte(PrebufferMillisecondi), libero,
@@ -233,6 +234,7 @@ void UscitaPulse::ChiudiStream(Flusso& f, bool svuota) {
     if (!s)
         return;
     pa_stream_set_write_callback(s, nullptr, nullptr);
+    pa_stream_set_underflow_callback(s, nullptr, nullptr);
     const pa_stream_state_t stato = pa_stream_get_state(s);
     if (stato == PA_STREAM_CREATING) {
         // Not ready to be closed yet: it closes itself once it is.
@@ -265,6 +267,14 @@ void UscitaPulse::Richiesta(pa_stream* s, size_t, void* dati) {
     Flusso& f = *static_cast<Flusso*>(dati);
     if (s == f.stream)
         f.uscita->Alimenta(f);
+}
+
+void UscitaPulse::Esaurito(pa_stream* s, void* dati) {
+    // The server ran out: all it was given has gone to the sink. Its latency
+    // would go on counting the sink's own buffer as still to come.
+    Flusso& f = *static_cast<Flusso*>(dati);
+    if (s == f.stream && f.attesa.isEmpty())
+        f.sentiti = f.scritti;
 }
 
 void UscitaPulse::Svuotato(pa_stream* s, int, void* dati) {

@@ -93,6 +93,7 @@ private:
     static void StatoContesto(pa_context* c, void* dati);
     static void StatoStream(pa_stream* s, void* dati);
     static void Richiesta(pa_stream* s, size_t byte, void* dati);
+    static void Esaurito(pa_stream* s, void* dati);
     static void Svuotato(pa_stream* s, int riuscito, void* dati);
 
     class Blocco;

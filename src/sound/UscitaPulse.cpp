@@ -175,9 +175,9 @@ void UscitaPulse::Annuncia(Server server) {
     if (server == annunciato_)
         return;
     if (server == Server::Presente)
-        qCInfo(registroSuono, "sound server connected: playing aloud");
+        qCDebug(registroSuono, "sound server connected: playing aloud");
     else
-        qCInfo(registroSuono, "no sound server, or it went away: timing sound silently");
+        qCDebug(registroSuono, "no sound server, or it went away: timing sound silently");
     annunciato_ = server;
 }
 
@@ -303,7 +303,7 @@ void UscitaPulse::Alimenta(Flusso& f) {
 }
 
 void UscitaPulse::DiventaMuto(Flusso& f, const char* perche) {
-    qCInfo(registroSuono, "%s: %s timed silently", perche, Nomi[size_t(f.canale)].media);
+    qCDebug(registroSuono, "%s: %s timed silently", perche, Nomi[size_t(f.canale)].media);
     ChiudiStream(f, false);
     f.attesa.clear();
     f.muto = true;

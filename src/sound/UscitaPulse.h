@@ -11,8 +11,9 @@ struct pa_context;
 struct pa_stream;
 struct pa_threaded_mainloop;
 
-// "ertavino.sound": the sound server found, lost or missing (info), and one
-// debug line per feedback sound played or skipped.
+// "ertavino.sound": the sound server found, lost or missing, a stretch of
+// sound timed silently, each feedback sound played or skipped. Off by
+// default; QT_LOGGING_RULES="ertavino.sound.debug=true" shows it.
 Q_DECLARE_LOGGING_CATEGORY(registroSuono)
 
 // The program's one connection to the desktop's sound server, through

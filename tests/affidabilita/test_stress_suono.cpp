@@ -117,6 +117,10 @@ private slots:
         for (qsizetype i = 0; i < pcm.size() / 2; ++i)
             forti += std::abs(campioni[i]) > 3000;
         QVERIFY2(forti > 1000, qPrintable(QString::number(forti) + " loud samples"));
+        // Silent again, the program leaves no stream behind at the server.
+        QByteArray flussi;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            Pactl({"list", "short", "sink-inputs"}, &flussi) && flussi.isEmpty(), 2000);
     }
 };
 

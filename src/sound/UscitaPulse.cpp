@@ -384,6 +384,9 @@ qint64 UscitaPulse::Suonati(Canale canale) {
     if (f.sentiti != prima || !f.fermoDa.isValid() || f.sentiti == f.scritti) {
         f.fermoDa.start();
     } else if (f.fermoDa.hasExpired(BloccoMillisecondi)) {
+        // A server that never finished answering is asked afresh next time.
+        if (contesto_ && pa_context_get_state(contesto_) != PA_CONTEXT_READY)
+            ChiudiContesto();
         DiventaMuto(f, "the sound server does not play");
         return SuonatiMuto(f);
     }

@@ -3,13 +3,14 @@
 #include "core/Contesto.h"
 #include "core/GeneratoreCasuale.h"
 #include "feedback/MessaggiQt.h"
-#include "feedback/SuonatoreQt.h"
+#include "feedback/SuonatorePulse.h"
 #include "shell/Impostazioni.h"
 #include "shell/IstanzaUnica.h"
 #include "shell/Navigazione.h"
 #include "speech/MotoreEspeak.h"
 #include "speech/MotoreServizio.h"
 #include "speech/MotoreVoci.h"
+#include "speech/UscitaAudioPulse.h"
 
 #include <QApplication>
 #include <QDir>
@@ -53,7 +54,10 @@ int Main(int argc, char** argv) {
 
     MessaggiQt messaggi;
     GeneratoreCasuale casuale;
-    SuonatoreQt suoni;
+    // The one connection to the sound server, for the feedback sounds and the
+    // speech alike.
+    const auto uscita = std::make_shared<UscitaPulse>();
+    SuonatorePulse suoni(CartellaDati(QStringLiteral("suoni")), uscita);
     Contesto contesto(casuale, messaggi, suoni);
     IstanzaUnica istanza;
     if (!Avvio(contesto, istanza))
@@ -63,6 +67,7 @@ int Main(int argc, char** argv) {
     // outlives the screens, which are deleted with the screen flow.
     MotoreEspeak::Opzioni opzioni;
     opzioni.avvioRinviato = true;
+    opzioni.uscita = [uscita] { return std::make_unique<UscitaAudioPulse>(uscita); };
     MotoreEspeak motore(std::move(opzioni));
     MotoreServizio servizio; // the desktop's speech service: reached on first need
     MotoreVoci voci(motore, servizio);

@@ -1,12 +1,12 @@
 #include "speech/MotoreEspeak.h"
 
-#include "speech/UscitaAudioQt.h"
+#include "speech/UscitaAudioPulse.h"
 
 MotoreEspeak::MotoreEspeak(QObject* parent) : MotoreEspeak(Opzioni{}, parent) {}
 
 MotoreEspeak::MotoreEspeak(Opzioni opzioni, QObject* parent) : MotoreVoce(parent) {
     FabbricaUscita fabbrica = opzioni.uscita ? std::move(opzioni.uscita) : [] {
-        return std::unique_ptr<UscitaAudio>(new UscitaAudioQt);
+        return std::unique_ptr<UscitaAudio>(new UscitaAudioPulse);
     };
     std::promise<QList<VoceItaliana>> promessa;
     primeVoci_ = promessa.get_future().share();

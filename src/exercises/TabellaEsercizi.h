@@ -68,12 +68,12 @@ struct RigaEsercizio {
     qint16 oreFisse = 0;
     bool aTrenta = false;
     MomentoTesto momento = MomentoTesto::Nessuno;
-    QString istruzione;                // spoken on activation
+    QString istruzione = {};           // spoken on activation
     bool istruzioneInFrase = false;    // the instruction goes through FraseDaDire
     bool puliscePerDomanda = false;    // each new question starts with an empty dial
     bool riascoltaRiscrive = false;    // "riascolta" also clears the dial and rewrites Text1
     Segmento linea1 = {}, linea2 = {}; // guide lines of the two-hand click screens
-    QList<PassoAttivazione> attivazione;
+    QList<PassoAttivazione> attivazione = {};
     // Arrow screens only.
     int passiPerOra = 0;            // steps of the minutes bar in an hour (0: no minutes bar)
     bool oraPrimaDeiMinuti = false; // a minutes wrap sets the hours bar first

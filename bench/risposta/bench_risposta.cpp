@@ -117,12 +117,12 @@ Misure ClicSulQuadrante(Contesto& contesto, MotoreEspeak& motore, int iterazioni
         }
 
         const qint16 errati = schermata.QuantiErrati();
-        sbagliate.Aggiungi(clic(quadrante->Label1(sbagliato)));
+        sbagliate.Aggiungi(clic(quadrante->Bersaglio(sbagliato)));
         controlli.Verifica(schermata.QuantiErrati() == errati + 1, "wrong click counted");
-        rosse.Aggiungi(clic(quadrante->Label1(rosso)));
+        rosse.Aggiungi(clic(quadrante->Bersaglio(rosso)));
         controlli.Verifica(schermata.FaseLancetta() == 1, "red hand placed");
         const qint16 esatti = schermata.QuantiEsatti();
-        giuste.Aggiungi(clic(quadrante->Label1(blu)));
+        giuste.Aggiungi(clic(quadrante->Bersaglio(blu)));
         controlli.Verifica(schermata.QuantiEsatti() == esatti + 1, "right answer counted");
     }
     std::printf("dial click, wrong target:        %s\n", qPrintable(sbagliate.Riassunto()));

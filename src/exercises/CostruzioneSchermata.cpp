@@ -52,7 +52,7 @@ void SchermataEsercizio::CostruisciControlli(MotoreVoce& motore) {
     picture1_ = new Quadrante(riga_.disposizione, ColoreRgb(riga_.sfondo), this);
     picture1_->move(0, 0);
     if (!frecce)
-        connect(picture1_, &Quadrante::Label1_Click, this, &SchermataEsercizio::Label1_Click);
+        connect(picture1_, &Quadrante::BersaglioCliccato, this, &SchermataEsercizio::Label1_Click);
 
     image1_ = new ImmagineSvg(QStringLiteral("piatto"), this);
     image1_->setObjectName(QStringLiteral("Image1"));

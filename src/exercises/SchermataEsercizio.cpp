@@ -59,7 +59,7 @@ void SchermataEsercizio::showEvent(QShowEvent* event) {
 
 void SchermataEsercizio::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    picture1_->Scale();
+    picture1_->AggiornaScala();
 }
 
 void SchermataEsercizio::Esegui(PassoAttivazione passo) {
@@ -71,8 +71,8 @@ void SchermataEsercizio::Esegui(PassoAttivazione passo) {
         contesto_.Casuale.SeminaDalTempo();
         break;
     case PassoAttivazione::Quadrante:
-        picture1_->Scale();
-        picture1_->ImpostaDrawWidth(LarghezzaOre);
+        picture1_->AggiornaScala();
+        picture1_->ImpostaLarghezzaTratto(LarghezzaOre);
         piGreco_ = PiGrecoSingolo();
         break;
     case PassoAttivazione::Voce:
@@ -115,9 +115,9 @@ void SchermataEsercizio::LancetteIniziali() {
         Ridisegna();
         return;
     }
-    picture1_->ImpostaDrawWidth(LarghezzaOre);
+    picture1_->ImpostaLarghezzaTratto(LarghezzaOre);
     DisegnaOre(0);
-    picture1_->ImpostaDrawWidth(LarghezzaMinuti);
+    picture1_->ImpostaLarghezzaTratto(LarghezzaMinuti);
     DisegnaMinuti(0);
 }
 
@@ -128,7 +128,7 @@ void SchermataEsercizio::NuovaDomanda() {
         faseLancetta_ = 0;
     }
     if (riga_.puliscePerDomanda)
-        picture1_->Cls();
+        picture1_->CancellaLancette();
     domanda_ = ::NuovaDomanda(riga_.RichiestaDomanda(contesto_.ModoOre), contesto_.Casuale);
     qCDebug(registroDomande).noquote()
         << riga_.nome << "ModoOre" << contesto_.ModoOre << "OraDomanda" << domanda_.OraDomanda
@@ -154,11 +154,11 @@ void SchermataEsercizio::Label1_Click(int indice) {
     case EsitoClic::Tipo::LancettaRossa:
         // One-hand screens draw with the width set on activation.
         if (riga_.dueLancette)
-            picture1_->ImpostaDrawWidth(LarghezzaOre);
+            picture1_->ImpostaLarghezzaTratto(LarghezzaOre);
         DisegnaOre(esito.gradi);
         break;
     case EsitoClic::Tipo::LancettaBlu:
-        picture1_->ImpostaDrawWidth(LarghezzaMinuti);
+        picture1_->ImpostaLarghezzaTratto(LarghezzaMinuti);
         DisegnaMinuti(esito.gradi);
         break;
     }
@@ -188,7 +188,7 @@ void SchermataEsercizio::Command1_Click() {
 
 void SchermataEsercizio::Command2_Click() {
     if (riga_.riascoltaRiscrive) {
-        picture1_->Cls();
+        picture1_->CancellaLancette();
         bocca_->Ferma();
         text1_->setText(domanda_.TestoDigitale);
     } else {
@@ -255,11 +255,11 @@ void SchermataEsercizio::vScroll2_Change() {
 void SchermataEsercizio::Ridisegna() {
     const int ora = vScroll1_->value();
     const int minuti = vScroll2_ ? vScroll2_->value() * riga_.MinutiPerPasso() : 0;
-    picture1_->Cls();
+    picture1_->CancellaLancette();
     if (riga_.dueLancette) {
-        picture1_->ImpostaDrawWidth(LarghezzaOre);
+        picture1_->ImpostaLarghezzaTratto(LarghezzaOre);
         DisegnaOre(GradiOre(ora, minuti));
-        picture1_->ImpostaDrawWidth(LarghezzaMinuti);
+        picture1_->ImpostaLarghezzaTratto(LarghezzaMinuti);
         DisegnaMinuti(GradiMinuti(minuti));
     } else {
         DisegnaOre(GradiOre(ora, minuti));

@@ -72,7 +72,7 @@ inline void Rispondi(SchermataEsercizio& e, qint16 modoOre, bool giusta) {
         const Domanda& d = e.DomandaCorrente();
         const int k = riga.dueLancette && e.FaseLancetta() ? BersaglioBlu(riga, d)
                                                            : BersaglioRosso(riga.livello, d);
-        QTest::mouseClick(e.findChild<Quadrante*>()->Label1(giusta ? k : (k + 5) % 12 + 1),
+        QTest::mouseClick(e.findChild<Quadrante*>()->Bersaglio(giusta ? k : (k + 5) % 12 + 1),
                           Qt::LeftButton);
     }
 }

@@ -62,7 +62,7 @@ struct Banco {
                (Visibile("Line1") ? " rossa" : "") + (Visibile("Line2") ? " blu" : "");
     }
     void Premi(const char* n) { QTest::mouseClick(Trova<QAbstractButton>(n), Qt::LeftButton); }
-    void Clicca(int i) { QTest::mouseClick(Trova<Quadrante>()->Label1(i), Qt::LeftButton); }
+    void Clicca(int i) { QTest::mouseClick(Trova<Quadrante>()->Bersaglio(i), Qt::LeftButton); }
     QStringList Lancette() {
         QStringList l;
         for (const Quadrante::Tratto& t : Trova<Quadrante>()->Tratti())

@@ -59,7 +59,7 @@ void SchermataEsercizio::showEvent(QShowEvent* event) {
 
 void SchermataEsercizio::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    picture1_->AggiornaScala();
+    quadrante_->AggiornaScala();
 }
 
 void SchermataEsercizio::Esegui(PassoAttivazione passo) {
@@ -71,8 +71,8 @@ void SchermataEsercizio::Esegui(PassoAttivazione passo) {
         contesto_.Casuale.SeminaDalTempo();
         break;
     case PassoAttivazione::Quadrante:
-        picture1_->AggiornaScala();
-        picture1_->ImpostaLarghezzaTratto(LarghezzaOre);
+        quadrante_->AggiornaScala();
+        quadrante_->ImpostaLarghezzaTratto(LarghezzaOre);
         piGreco_ = PiGrecoSingolo();
         break;
     case PassoAttivazione::Voce:
@@ -85,7 +85,7 @@ void SchermataEsercizio::Esegui(PassoAttivazione passo) {
         etichettaEsatti_->setText(QString::number(quantiEsatti_));
         break;
     case PassoAttivazione::TestoIniziale:
-        text1_->setText(QStringLiteral("00 : 00"));
+        digitale_->setText(QStringLiteral("00 : 00"));
         break;
     case PassoAttivazione::Istruzione:
         bocca_->Ferma();
@@ -100,7 +100,7 @@ void SchermataEsercizio::Esegui(PassoAttivazione passo) {
         LancetteIniziali();
         break;
     case PassoAttivazione::OraUno:
-        vScroll1_->setValue(1);
+        barraOre_->setValue(1);
         break;
     case PassoAttivazione::Domanda:
         NuovaDomanda();
@@ -115,20 +115,20 @@ void SchermataEsercizio::LancetteIniziali() {
         Ridisegna();
         return;
     }
-    picture1_->ImpostaLarghezzaTratto(LarghezzaOre);
+    quadrante_->ImpostaLarghezzaTratto(LarghezzaOre);
     DisegnaOre(0);
-    picture1_->ImpostaLarghezzaTratto(LarghezzaMinuti);
+    quadrante_->ImpostaLarghezzaTratto(LarghezzaMinuti);
     DisegnaMinuti(0);
 }
 
 void SchermataEsercizio::NuovaDomanda() {
-    if (line1_) {
-        line1_->show();
-        line2_->hide();
+    if (guidaRossa_) {
+        guidaRossa_->show();
+        guidaBlu_->hide();
         faseLancetta_ = 0;
     }
     if (riga_.puliscePerDomanda)
-        picture1_->CancellaLancette();
+        quadrante_->CancellaLancette();
     domanda_ = ::NuovaDomanda(riga_.RichiestaDomanda(contesto_.ModoOre), contesto_.Casuale);
     qCDebug(registroDomande).noquote()
         << riga_.nome << "ModoOre" << contesto_.ModoOre << "OraDomanda" << domanda_.OraDomanda
@@ -138,14 +138,14 @@ void SchermataEsercizio::NuovaDomanda() {
         << ('"' + (riga_.momento == MomentoTesto::Nessuno ? QString() : domanda_.TestoDigitale) +
             '"');
     if (riga_.momento == MomentoTesto::PrimaDiParlare)
-        text1_->setText(domanda_.TestoDigitale);
+        digitale_->setText(domanda_.TestoDigitale);
     contesto_.FraseDaDire = domanda_.FraseDaDire;
     bocca_->Parla(contesto_.FraseDaDire);
     if (riga_.momento == MomentoTesto::DopoAverParlato)
-        text1_->setText(domanda_.TestoDigitale);
+        digitale_->setText(domanda_.TestoDigitale);
 }
 
-void SchermataEsercizio::Label1_Click(int indice) {
+void SchermataEsercizio::Bersaglio_Click(int indice) {
     const EsitoClic esito = GiudicaClic(riga_, domanda_, faseLancetta_, indice);
     switch (esito.tipo) {
     case EsitoClic::Tipo::Sbagliato:
@@ -154,11 +154,11 @@ void SchermataEsercizio::Label1_Click(int indice) {
     case EsitoClic::Tipo::LancettaRossa:
         // One-hand screens draw with the width set on activation.
         if (riga_.dueLancette)
-            picture1_->ImpostaLarghezzaTratto(LarghezzaOre);
+            quadrante_->ImpostaLarghezzaTratto(LarghezzaOre);
         DisegnaOre(esito.gradi);
         break;
     case EsitoClic::Tipo::LancettaBlu:
-        picture1_->ImpostaLarghezzaTratto(LarghezzaMinuti);
+        quadrante_->ImpostaLarghezzaTratto(LarghezzaMinuti);
         DisegnaMinuti(esito.gradi);
         break;
     }
@@ -171,26 +171,22 @@ void SchermataEsercizio::Label1_Click(int indice) {
     iconaSi_->show();
     iconaNo_->hide();
     faseLancetta_ = 1;
-    line1_->hide();
-    line2_->show();
+    guidaRossa_->hide();
+    guidaBlu_->show();
 }
 
-void SchermataEsercizio::Command1_Click() {
-    if (riga_.stile == StileRisposta::Frecce) {
-        Conferma();
-        return;
-    }
-    const bool nascondi = command1_->text() == TestoNascondi;
-    command1_->setText(nascondi ? TestoMostra : TestoNascondi);
-    text1_->setVisible(!nascondi);
-    image1_->setVisible(!nascondi);
+void SchermataEsercizio::MostraDigitale_Click() {
+    const bool nascondi = mostraDigitale_->text() == TestoNascondi;
+    mostraDigitale_->setText(nascondi ? TestoMostra : TestoNascondi);
+    digitale_->setVisible(!nascondi);
+    piatto_->setVisible(!nascondi);
 }
 
-void SchermataEsercizio::Command2_Click() {
+void SchermataEsercizio::Riascolta_Click() {
     if (riga_.riascoltaRiscrive) {
-        picture1_->CancellaLancette();
+        quadrante_->CancellaLancette();
         bocca_->Ferma();
-        text1_->setText(domanda_.TestoDigitale);
+        digitale_->setText(domanda_.TestoDigitale);
     } else {
         bocca_->Ferma();
     }
@@ -198,13 +194,13 @@ void SchermataEsercizio::Command2_Click() {
 }
 
 void SchermataEsercizio::BottoneAvanti_Click() {
-    bottoneAvanti_->setEnabled(false);
-    if (riga_.stile == StileRisposta::Frecce)
-        command1_->setEnabled(true);
+    avanti_->setEnabled(false);
+    if (conferma_)
+        conferma_->setEnabled(true);
     NuovaDomanda();
 }
 
-void SchermataEsercizio::Command7_Click() {
+void SchermataEsercizio::Esci_Click() {
     if (!contesto_.Dialoghi.Chiedi(this, QStringLiteral("Vuoi tornare al menù?"), TitoloDomande))
         return;
     // Leaving the screen silences its mouth, as unloading it would.
@@ -213,9 +209,9 @@ void SchermataEsercizio::Command7_Click() {
     emit TornaAlMenu();
 }
 
-void SchermataEsercizio::Conferma() {
-    const int ora = vScroll1_->value();
-    const int passo = vScroll2_ ? vScroll2_->value() : 0;
+void SchermataEsercizio::Conferma_Click() {
+    const int ora = barraOre_->value();
+    const int passo = barraMinuti_ ? barraMinuti_->value() : 0;
     if (GiudicaConferma(riga_, domanda_, contesto_.ModoOre, ora, passo))
         RispostaGiusta();
     else
@@ -225,27 +221,27 @@ void SchermataEsercizio::Conferma() {
 // Each handler wraps its bar and then redraws; a wrap sets a value, which
 // runs the handlers again before setValue returns, and the outermost one
 // redraws last with the settled values.
-void SchermataEsercizio::vScroll1_Change() {
+void SchermataEsercizio::BarraOre_Change() {
     if (profondita_ >= ProfonditaMassima)
         return;
     ++profondita_;
-    if (const auto ora = OraAvvolta(vScroll1_->value(), contesto_.ModoOre))
-        vScroll1_->setValue(*ora);
+    if (const auto ora = OraAvvolta(barraOre_->value(), contesto_.ModoOre))
+        barraOre_->setValue(*ora);
     Ridisegna();
     --profondita_;
 }
 
-void SchermataEsercizio::vScroll2_Change() {
+void SchermataEsercizio::BarraMinuti_Change() {
     if (profondita_ >= ProfonditaMassima)
         return;
     ++profondita_;
-    if (const auto riporto = MinutiAvvolti(vScroll2_->value(), riga_.passiPerOra)) {
+    if (const auto riporto = MinutiAvvolti(barraMinuti_->value(), riga_.passiPerOra)) {
         if (riga_.oraPrimaDeiMinuti) {
-            vScroll1_->setValue(vScroll1_->value() + riporto->deltaOra);
-            vScroll2_->setValue(riporto->passo);
+            barraOre_->setValue(barraOre_->value() + riporto->deltaOra);
+            barraMinuti_->setValue(riporto->passo);
         } else {
-            vScroll2_->setValue(riporto->passo);
-            vScroll1_->setValue(vScroll1_->value() + riporto->deltaOra);
+            barraMinuti_->setValue(riporto->passo);
+            barraOre_->setValue(barraOre_->value() + riporto->deltaOra);
         }
     }
     Ridisegna();
@@ -253,18 +249,18 @@ void SchermataEsercizio::vScroll2_Change() {
 }
 
 void SchermataEsercizio::Ridisegna() {
-    const int ora = vScroll1_->value();
-    const int minuti = vScroll2_ ? vScroll2_->value() * riga_.MinutiPerPasso() : 0;
-    picture1_->CancellaLancette();
+    const int ora = barraOre_->value();
+    const int minuti = barraMinuti_ ? barraMinuti_->value() * riga_.MinutiPerPasso() : 0;
+    quadrante_->CancellaLancette();
     if (riga_.dueLancette) {
-        picture1_->ImpostaLarghezzaTratto(LarghezzaOre);
+        quadrante_->ImpostaLarghezzaTratto(LarghezzaOre);
         DisegnaOre(GradiOre(ora, minuti));
-        picture1_->ImpostaLarghezzaTratto(LarghezzaMinuti);
+        quadrante_->ImpostaLarghezzaTratto(LarghezzaMinuti);
         DisegnaMinuti(GradiMinuti(minuti));
     } else {
         DisegnaOre(GradiOre(ora, minuti));
     }
-    text1_->setText(TestoOrario(ora, minuti));
+    digitale_->setText(TestoOrario(ora, minuti));
 }
 
 // Right answer: the smiling face, one more right, praise, then the screen
@@ -275,11 +271,11 @@ void SchermataEsercizio::RispostaGiusta() {
     Aumenta(quantiEsatti_);
     SuonoSi(contesto_);
     etichettaEsatti_->setText(QString::number(quantiEsatti_));
-    if (riga_.stile == StileRisposta::Frecce)
-        command1_->setEnabled(false);
-    else if (line2_)
-        line2_->hide();
-    bottoneAvanti_->setEnabled(true);
+    if (conferma_)
+        conferma_->setEnabled(false);
+    else if (guidaBlu_)
+        guidaBlu_->hide();
+    avanti_->setEnabled(true);
 }
 
 // Wrong answer: the frowning face, the error sound, one more wrong; the
@@ -293,9 +289,9 @@ void SchermataEsercizio::RispostaSbagliata() {
 }
 
 void SchermataEsercizio::DisegnaOre(double gradi) {
-    picture1_->DisegnaLancetta(gradi, LunghezzaOre, Rosso, piGreco_);
+    quadrante_->DisegnaLancetta(gradi, LunghezzaOre, Rosso, piGreco_);
 }
 
 void SchermataEsercizio::DisegnaMinuti(double gradi) {
-    picture1_->DisegnaLancetta(gradi, LunghezzaMinuti, Blu, piGreco_);
+    quadrante_->DisegnaLancetta(gradi, LunghezzaMinuti, Blu, piGreco_);
 }

@@ -31,7 +31,7 @@ public:
     Schermata Quale() const { return riga_.schermata; }
     // The hours bar on the arrow screens, nullptr on the click screens. The
     // menu sets its maximum before the screen is first shown.
-    QScrollBar* vScroll1() const { return vScroll1_; }
+    QScrollBar* vScroll1() const { return barraOre_; }
 
     // The question being asked, as the judgement reads it.
     const Domanda& DomandaCorrente() const { return domanda_; }
@@ -54,14 +54,15 @@ private:
     void LancetteIniziali();
     void NuovaDomanda();
 
-    void Label1_Click(int indice);
-    void Command1_Click();
-    void Command2_Click();
+    // The handlers of the controls, by what each control is.
+    void Bersaglio_Click(int indice);
+    void MostraDigitale_Click();
+    void Conferma_Click();
+    void Riascolta_Click();
     void BottoneAvanti_Click();
-    void Command7_Click();
-    void Conferma();
-    void vScroll1_Change();
-    void vScroll2_Change();
+    void Esci_Click();
+    void BarraOre_Change();
+    void BarraMinuti_Change();
     void Ridisegna();
 
     void RispostaGiusta();
@@ -80,20 +81,26 @@ private:
     bool attivata_ = false;
     int profondita_ = 0; // nesting of the bars' change handlers
 
-    Quadrante* picture1_ = nullptr;
-    ImmagineSvg* image1_ = nullptr;
-    QLineEdit* text1_ = nullptr;
-    PulsanteFigura* command1_ = nullptr;
-    PulsanteFigura* command2_ = nullptr;
-    PulsanteFigura* bottoneAvanti_ = nullptr;
-    PulsanteFigura* command7_ = nullptr;
+    // The controls; their objectNames, which tests and assistive tools use,
+    // are the designer's ("Picture1", "Command1", "vScroll1"...).
+    Quadrante* quadrante_ = nullptr;
+    ImmagineSvg* piatto_ = nullptr;      // the plate behind the digital time
+    QLineEdit* digitale_ = nullptr;      // the digital time, "Text1"
+    PulsanteFigura* conferma_ = nullptr; // "Conferma", arrow screens only
+    PulsanteFigura* mostraDigitale_ =
+        nullptr; // hides and shows the digital time, click screens only
+    PulsanteFigura* riascolta_ = nullptr;
+    PulsanteFigura* avanti_ = nullptr;
+    PulsanteFigura* esci_ = nullptr;
     Bocca* bocca_ = nullptr;
-    ImmagineSvg* iconaSi_ = nullptr;
-    ImmagineSvg* iconaNo_ = nullptr;
+    ImmagineSvg* iconaSi_ = nullptr; // the smiling face
+    ImmagineSvg* iconaNo_ = nullptr; // the frowning face
     QLabel* etichettaEsatti_ = nullptr;
     QLabel* etichettaErrati_ = nullptr;
-    Linea* line1_ = nullptr;
-    Linea* line2_ = nullptr;
-    QScrollBar* vScroll1_ = nullptr;
-    QScrollBar* vScroll2_ = nullptr;
+    // The guide lines under the dial of the two-hand click screens.
+    Linea* guidaRossa_ = nullptr;
+    Linea* guidaBlu_ = nullptr;
+    // The arrow bars of the arrow screens; no minutes bar on the whole-hour one.
+    QScrollBar* barraOre_ = nullptr;
+    QScrollBar* barraMinuti_ = nullptr;
 };

@@ -34,8 +34,8 @@ QList<RigaEsercizio> CostruisciTabella() {
         r.istruzione = dueLancette;
         r.istruzioneInFrase = true;
         r.puliscePerDomanda = true;
-        r.linea1 = rossa;
-        r.linea2 = blu;
+        r.lineaRossa = rossa;
+        r.lineaBlu = blu;
         r.attivazione = attivaClic;
         return r;
     };
@@ -112,7 +112,7 @@ QList<RigaEsercizio> CostruisciTabella() {
          .istruzione = regola,
          .attivazione = {P::Posto, P::Contatori, P::Voce, P::TestoIniziale, P::Quadrante,
                          P::Istruzione, P::LancetteIniziali, P::Domanda},
-         .vScroll1 = {7320, 960, 1695, 375}},
+         .barraOre = {7320, 960, 1695, 375}},
         {.schermata = S::Ruota4,
          .nome = "frmRuota4",
          .stile = frecce,
@@ -125,8 +125,8 @@ QList<RigaEsercizio> CostruisciTabella() {
                          P::Istruzione, P::Domanda},
          .passiPerOra = 2,
          .oraPrimaDeiMinuti = true,
-         .vScroll1 = {7200, 1080, 1575, 255},
-         .vScroll2 = {7320, 1440, 1335, 255}},
+         .barraOre = {7200, 1080, 1575, 255},
+         .barraMinuti = {7320, 1440, 1335, 255}},
         {.schermata = S::Ruota6,
          .nome = "frmRuota6",
          .stile = frecce,
@@ -138,8 +138,8 @@ QList<RigaEsercizio> CostruisciTabella() {
          .attivazione = {P::Posto, P::Quadrante, P::Voce, P::LancetteIniziali, P::Contatori,
                          P::TestoIniziale, P::Istruzione, P::Domanda},
          .passiPerOra = 2,
-         .vScroll1 = {7080, 960, 1695, 375},
-         .vScroll2 = {7200, 1440, 1335, 375}},
+         .barraOre = {7080, 960, 1695, 375},
+         .barraMinuti = {7200, 1440, 1335, 375}},
         {.schermata = S::Ruota8,
          .nome = "frmRuota8",
          .stile = frecce,
@@ -151,8 +151,8 @@ QList<RigaEsercizio> CostruisciTabella() {
          .attivazione = {P::Posto, P::Quadrante, P::LancetteIniziali, P::Contatori,
                          P::TestoIniziale, P::Istruzione, P::OraUno, P::Voce, P::Domanda},
          .passiPerOra = 4,
-         .vScroll1 = {7080, 1080, 1695, 375},
-         .vScroll2 = {7080, 1560, 1695, 375}},
+         .barraOre = {7080, 1080, 1695, 375},
+         .barraMinuti = {7080, 1560, 1695, 375}},
         {.schermata = S::Ruota10,
          .nome = "frmRuota10",
          .stile = frecce,
@@ -164,8 +164,8 @@ QList<RigaEsercizio> CostruisciTabella() {
          .attivazione = {P::Posto, P::Quadrante, P::Voce, P::LancetteIniziali, P::Contatori,
                          P::TestoIniziale, P::Istruzione, P::OraUno, P::Domanda},
          .passiPerOra = 12,
-         .vScroll1 = {7200, 960, 1695, 375},
-         .vScroll2 = {7320, 1440, 1335, 375}},
+         .barraOre = {7200, 960, 1695, 375},
+         .barraMinuti = {7320, 1440, 1335, 375}},
     };
 }
 

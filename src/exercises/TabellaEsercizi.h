@@ -68,16 +68,16 @@ struct RigaEsercizio {
     qint16 oreFisse = 0;
     bool aTrenta = false;
     MomentoTesto momento = MomentoTesto::Nessuno;
-    QString istruzione = {};           // spoken on activation
-    bool istruzioneInFrase = false;    // the instruction goes through FraseDaDire
-    bool puliscePerDomanda = false;    // each new question starts with an empty dial
-    bool riascoltaRiscrive = false;    // "riascolta" also clears the dial and rewrites Text1
-    Segmento linea1 = {}, linea2 = {}; // guide lines of the two-hand click screens
+    QString istruzione = {};                 // spoken on activation
+    bool istruzioneInFrase = false;          // the instruction goes through FraseDaDire
+    bool puliscePerDomanda = false;          // each new question starts with an empty dial
+    bool riascoltaRiscrive = false;          // "riascolta" also clears the dial and rewrites Text1
+    Segmento lineaRossa = {}, lineaBlu = {}; // guide lines of the two-hand click screens
     QList<PassoAttivazione> attivazione = {};
     // Arrow screens only.
     int passiPerOra = 0;            // steps of the minutes bar in an hour (0: no minutes bar)
     bool oraPrimaDeiMinuti = false; // a minutes wrap sets the hours bar first
-    Riquadro vScroll1 = {}, vScroll2 = {};
+    Riquadro barraOre = {}, barraMinuti = {}; // the bars' places
 
     int MinutiPerPasso() const { return passiPerOra > 0 ? 60 / passiPerOra : 0; }
     // What the screen's questions are drawn from under the convention `modoOre`.

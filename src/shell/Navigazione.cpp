@@ -42,7 +42,7 @@ QWidget* Navigazione::NuovoMenu() {
 void Navigazione::ApriEsercizio(const BottoneEsercizio& bottone) {
     // The screen reads the convention as it is built and when it is shown.
     contesto_.ModoOre = bottone.ModoOre;
-    auto* esercizio = new SchermataEsercizio(bottone.Bersaglio, contesto_, motore_);
+    auto* esercizio = new SchermataEsercizio(bottone.Esercizio, contesto_, motore_);
     if (QScrollBar* barra = esercizio->vScroll1())
         barra->setMaximum(bottone.MassimoVScroll);
     connect(esercizio, &SchermataEsercizio::TornaAlMenu, this,

@@ -138,13 +138,11 @@ Misure ClicSulQuadrante(Contesto& contesto, MotoreEspeak& motore, int iterazioni
 Misure Conferma(Contesto& contesto, MotoreEspeak& motore, int iterazioni, Controlli& controlli) {
     const Schermata quale = Schermata::Ruota10;
     const RigaEsercizio& riga = Riga(quale);
-    SchermataEsercizio schermata(quale, contesto, motore);
-    // As the menu opens it: the bar's maximum first, then the convention.
-    schermata.vScroll1()->setMaximum(25);
     contesto.ModoOre = 24;
+    SchermataEsercizio schermata(quale, contesto, motore);
     schermata.show();
     controlli.Verifica(QTest::qWaitForWindowExposed(&schermata), "arrow screen exposed");
-    auto* ore = schermata.vScroll1();
+    auto* ore = Controllo<QScrollBar>(schermata, "vScroll1");
     auto* minuti = Controllo<QScrollBar>(schermata, "vScroll2");
     auto* conferma = Controllo<QAbstractButton>(schermata, "Command1");
     ClicOsservato clic{{}, controlli};

@@ -29,9 +29,6 @@ public:
     ~SchermataEsercizio() override;
 
     Schermata Quale() const { return riga_.schermata; }
-    // The hours bar on the arrow screens, nullptr on the click screens. The
-    // menu sets its maximum before the screen is first shown.
-    QScrollBar* vScroll1() const { return barraOre_; }
 
     // The question being asked, as the judgement reads it.
     const Domanda& DomandaCorrente() const { return domanda_; }

@@ -9,8 +9,6 @@
 #include "shell/Impostazioni.h"
 #include "shell/RegoleMenu.h"
 
-#include <QScrollBar>
-
 Navigazione::Navigazione(Contesto& contesto, MotoreVoce& motore, QObject* parent)
     : QObject(parent), contesto_(contesto), motore_(motore) {}
 
@@ -43,8 +41,6 @@ void Navigazione::ApriEsercizio(const BottoneEsercizio& bottone) {
     // The screen reads the convention as it is built and when it is shown.
     contesto_.ModoOre = bottone.ModoOre;
     auto* esercizio = new SchermataEsercizio(bottone.Esercizio, contesto_, motore_);
-    if (QScrollBar* barra = esercizio->vScroll1())
-        barra->setMaximum(bottone.MassimoVScroll);
     connect(esercizio, &SchermataEsercizio::TornaAlMenu, this,
             [this, esercizio] { TornaAlMenuDa(esercizio); });
     PassaA(esercizio);

@@ -18,7 +18,6 @@ struct BottoneEsercizio {
     bool Frecce;            // answered with the arrow bars (second column of a group)
     Schermata Esercizio;    // the screen it opens
     qint16 ModoOre;         // 12 or 24
-    int MassimoVScroll;     // the hours bar's maximum set before showing; 0 for click screens
 };
 
 // The twenty exercise buttons, row by row: in each row the 12-hour click,

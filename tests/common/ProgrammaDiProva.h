@@ -54,7 +54,7 @@ struct ProgrammaDiProva {
 // hands due (or one click elsewhere).
 inline void Rispondi(SchermataEsercizio& e, qint16 modoOre, bool giusta) {
     const RigaEsercizio& riga = Riga(e.Quale());
-    if (QScrollBar* ore = e.vScroll1()) {
+    if (auto* ore = e.findChild<QScrollBar*>("vScroll1")) {
         // The asked time; half past ModoOre is asked as 1.
         const Domanda& d = e.DomandaCorrente();
         const bool mezze = riga.livello == Livello::MezzeOre;

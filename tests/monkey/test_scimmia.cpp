@@ -64,7 +64,8 @@ class TestScimmia : public QObject {
             w = a;
         testo = w->objectName();
         const bool giudicabile =
-            e && (e->vScroll1() ? testo == "Command1" : w->property("indice").isValid());
+            e && (e->findChild<QScrollBar*>("vScroll1") ? testo == "Command1"
+                                                        : w->property("indice").isValid());
         if (auto* lista = qobject_cast<QComboBox*>(w)) { // its popup would be a second window
             lista->setCurrentIndex(Tra(0, lista->count() - 1));
             return false;

@@ -92,8 +92,7 @@ Misure ClicSulQuadrante(Contesto& contesto, MotoreEspeak& motore, int iterazioni
                         Controlli& controlli) {
     const Schermata quale = Schermata::Ruota9a;
     const RigaEsercizio& riga = Riga(quale);
-    contesto.ModoOre = 24;
-    SchermataEsercizio schermata(quale, contesto, motore);
+    SchermataEsercizio schermata(quale, 24, contesto, motore);
     schermata.show();
     controlli.Verifica(QTest::qWaitForWindowExposed(&schermata), "exercise screen exposed");
     auto* quadrante = Controllo<Quadrante>(schermata, "Picture1");
@@ -138,8 +137,7 @@ Misure ClicSulQuadrante(Contesto& contesto, MotoreEspeak& motore, int iterazioni
 Misure Conferma(Contesto& contesto, MotoreEspeak& motore, int iterazioni, Controlli& controlli) {
     const Schermata quale = Schermata::Ruota10;
     const RigaEsercizio& riga = Riga(quale);
-    contesto.ModoOre = 24;
-    SchermataEsercizio schermata(quale, contesto, motore);
+    SchermataEsercizio schermata(quale, 24, contesto, motore);
     schermata.show();
     controlli.Verifica(QTest::qWaitForWindowExposed(&schermata), "arrow screen exposed");
     auto* ore = Controllo<QScrollBar>(schermata, "vScroll1");
@@ -154,9 +152,9 @@ Misure Conferma(Contesto& contesto, MotoreEspeak& motore, int iterazioni, Contro
         ProssimaDomanda(schermata, motore);
         const Domanda d = schermata.DomandaCorrente();
         int oraGiusta = 0, passoGiusto = 0, oraSbagliata = 0, passoSbagliato = 0;
-        for (int ora = 1; ora <= contesto.ModoOre; ++ora) {
+        for (int ora = 1; ora <= schermata.ModoOre(); ++ora) {
             for (int passo = 0; passo < riga.passiPerOra; ++passo) {
-                const bool giusto = GiudicaConferma(riga, d, contesto.ModoOre, ora, passo);
+                const bool giusto = GiudicaConferma(riga, d, schermata.ModoOre(), ora, passo);
                 (giusto ? oraGiusta : oraSbagliata) = ora;
                 (giusto ? passoGiusto : passoSbagliato) = passo;
             }

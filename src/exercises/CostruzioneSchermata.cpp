@@ -172,7 +172,7 @@ void SchermataEsercizio::CostruisciBarre() {
         b->setAccessibleName(nomeAccessibile);
         return b;
     };
-    barraOre_ = barra("vScroll1", riga_.barraOre, contesto_.ModoOre + 1, QStringLiteral("Ore"));
+    barraOre_ = barra("vScroll1", riga_.barraOre, modoOre_ + 1, QStringLiteral("Ore"));
     connect(barraOre_, &QScrollBar::valueChanged, this, &SchermataEsercizio::BarraOre_Change);
     if (riga_.passiPerOra > 0) {
         barraMinuti_ =

@@ -39,9 +39,10 @@ constexpr int ProfonditaMassima = 8;
 
 } // namespace
 
-SchermataEsercizio::SchermataEsercizio(Schermata schermata, Contesto& contesto, MotoreVoce& motore,
-                                       QWidget* parent)
-    : QWidget(parent), riga_(Riga(schermata)), contesto_(contesto), piGreco_(PiGrecoSingolo()) {
+SchermataEsercizio::SchermataEsercizio(Schermata schermata, qint16 modoOre, Contesto& contesto,
+                                       MotoreVoce& motore, QWidget* parent)
+    : QWidget(parent), riga_(Riga(schermata)), modoOre_(modoOre), contesto_(contesto),
+      piGreco_(PiGrecoSingolo()) {
     setObjectName(QLatin1String(riga_.nome));
     CostruisciControlli(motore);
 }
@@ -90,8 +91,8 @@ void SchermataEsercizio::Esegui(PassoAttivazione passo) {
     case PassoAttivazione::Istruzione:
         bocca_->Ferma();
         if (riga_.istruzioneInFrase) {
-            contesto_.FraseDaDire = riga_.istruzione;
-            bocca_->Parla(contesto_.FraseDaDire);
+            fraseDaDire_ = riga_.istruzione;
+            bocca_->Parla(fraseDaDire_);
         } else {
             bocca_->Parla(riga_.istruzione);
         }
@@ -129,9 +130,9 @@ void SchermataEsercizio::NuovaDomanda() {
     }
     if (riga_.puliscePerDomanda)
         quadrante_->CancellaLancette();
-    domanda_ = ::NuovaDomanda(riga_.RichiestaDomanda(contesto_.ModoOre), contesto_.Casuale);
+    domanda_ = ::NuovaDomanda(riga_.RichiestaDomanda(modoOre_), contesto_.Casuale);
     qCDebug(registroDomande).noquote()
-        << riga_.nome << "ModoOre" << contesto_.ModoOre << "OraDomanda" << domanda_.OraDomanda
+        << riga_.nome << "ModoOre" << modoOre_ << "OraDomanda" << domanda_.OraDomanda
         << "MezzeOreDomanda" << domanda_.MezzeOreDomanda << "QuartoDomanda"
         << domanda_.QuartoDomanda << "MinutiDomanda" << domanda_.MinutiDomanda << "OraAlternativa"
         << domanda_.OraAlternativa << "FraseDaDire" << ('"' + domanda_.FraseDaDire + '"') << "Text1"
@@ -139,8 +140,8 @@ void SchermataEsercizio::NuovaDomanda() {
             '"');
     if (riga_.momento == MomentoTesto::PrimaDiParlare)
         digitale_->setText(domanda_.TestoDigitale);
-    contesto_.FraseDaDire = domanda_.FraseDaDire;
-    bocca_->Parla(contesto_.FraseDaDire);
+    fraseDaDire_ = domanda_.FraseDaDire;
+    bocca_->Parla(fraseDaDire_);
     if (riga_.momento == MomentoTesto::DopoAverParlato)
         digitale_->setText(domanda_.TestoDigitale);
 }
@@ -190,7 +191,7 @@ void SchermataEsercizio::Riascolta_Click() {
     } else {
         bocca_->Ferma();
     }
-    bocca_->Parla(contesto_.FraseDaDire);
+    bocca_->Parla(fraseDaDire_);
 }
 
 void SchermataEsercizio::BottoneAvanti_Click() {
@@ -212,7 +213,7 @@ void SchermataEsercizio::Esci_Click() {
 void SchermataEsercizio::Conferma_Click() {
     const int ora = barraOre_->value();
     const int passo = barraMinuti_ ? barraMinuti_->value() : 0;
-    if (GiudicaConferma(riga_, domanda_, contesto_.ModoOre, ora, passo))
+    if (GiudicaConferma(riga_, domanda_, modoOre_, ora, passo))
         RispostaGiusta();
     else
         RispostaSbagliata();
@@ -225,7 +226,7 @@ void SchermataEsercizio::BarraOre_Change() {
     if (profondita_ >= ProfonditaMassima)
         return;
     ++profondita_;
-    if (const auto ora = OraAvvolta(barraOre_->value(), contesto_.ModoOre))
+    if (const auto ora = OraAvvolta(barraOre_->value(), modoOre_))
         barraOre_->setValue(*ora);
     Ridisegna();
     --profondita_;

@@ -17,18 +17,20 @@ class Quadrante;
 struct Contesto;
 
 // One exercise screen: frmRuota1 .. frmRuota10, as its row of the exercise
-// table makes it. It asks a question, judges the child's answer (clicks on
-// the dial, or the arrow bars and "Conferma"), counts and acknowledges it,
-// and goes back to the menu on "Esci". The activation runs when the screen
-// is first shown.
+// table makes it, under the clock convention the menu's button chose
+// (`modoOre`, 12 or 24). It asks a question, judges the child's answer
+// (clicks on the dial, or the arrow bars and "Conferma"), counts and
+// acknowledges it, and goes back to the menu on "Esci". The activation runs
+// when the screen is first shown.
 class SchermataEsercizio : public QWidget {
     Q_OBJECT
 public:
-    SchermataEsercizio(Schermata schermata, Contesto& contesto, MotoreVoce& motore,
+    SchermataEsercizio(Schermata schermata, qint16 modoOre, Contesto& contesto, MotoreVoce& motore,
                        QWidget* parent = nullptr);
     ~SchermataEsercizio() override;
 
     Schermata Quale() const { return riga_.schermata; }
+    qint16 ModoOre() const { return modoOre_; }
 
     // The question being asked, as the judgement reads it.
     const Domanda& DomandaCorrente() const { return domanda_; }
@@ -68,9 +70,13 @@ private:
     void DisegnaMinuti(double gradi);
 
     const RigaEsercizio& riga_;
+    const qint16 modoOre_;
     Contesto& contesto_;
 
     Domanda domanda_;
+    // What "riascolta" says again: the question's sentence (on the two-hand
+    // click screens the instruction until the first question is drawn).
+    QString fraseDaDire_;
     qint16 quantiEsatti_ = 0;
     qint16 quantiErrati_ = 0;
     int faseLancetta_ = 0;

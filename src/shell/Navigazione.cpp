@@ -38,9 +38,8 @@ QWidget* Navigazione::NuovoMenu() {
 }
 
 void Navigazione::ApriEsercizio(const BottoneEsercizio& bottone) {
-    // The screen reads the convention as it is built and when it is shown.
-    contesto_.ModoOre = bottone.ModoOre;
-    auto* esercizio = new SchermataEsercizio(bottone.Esercizio, contesto_, motore_);
+    auto* esercizio =
+        new SchermataEsercizio(bottone.Esercizio, bottone.ModoOre, contesto_, motore_);
     connect(esercizio, &SchermataEsercizio::TornaAlMenu, this,
             [this, esercizio] { TornaAlMenuDa(esercizio); });
     PassaA(esercizio);

@@ -52,8 +52,9 @@ struct ProgrammaDiProva {
 // One answer as a child gives it: the bars set to the asked time (or an hour
 // later) and "Conferma"; or clicks on the targets the judging names for the
 // hands due (or one click elsewhere).
-inline void Rispondi(SchermataEsercizio& e, qint16 modoOre, bool giusta) {
+inline void Rispondi(SchermataEsercizio& e, bool giusta) {
     const RigaEsercizio& riga = Riga(e.Quale());
+    const qint16 modoOre = e.ModoOre();
     if (auto* ore = e.findChild<QScrollBar*>("vScroll1")) {
         // The asked time; half past ModoOre is asked as 1.
         const Domanda& d = e.DomandaCorrente();

@@ -39,11 +39,11 @@ struct Banco {
     std::unique_ptr<SchermataEsercizio> schermata;
 
     Banco(Schermata quale, int modoOre, const QList<float>& estrazioni) {
-        prova.contesto.ModoOre = qint16(modoOre);
         prova.contesto.NumeroVoce = 2;
         prova.contesto.VelocitaVoce = 150;
         prova.casuale.Aggiungi(estrazioni);
-        schermata = std::make_unique<SchermataEsercizio>(quale, prova.contesto, voce);
+        schermata =
+            std::make_unique<SchermataEsercizio>(quale, qint16(modoOre), prova.contesto, voce);
         schermata->show();
     }
     template <class T = QWidget> T* Trova(const char* n = "Picture1") {

@@ -45,7 +45,7 @@ class TestScimmia : public QObject {
         const int scelta = Tra(0, 99);
         if (e && scelta < 25) {
             testo = "risposta giusta";
-            Rispondi(*e, s.p.contesto.ModoOre, true);
+            Rispondi(*e, true);
             return true;
         }
         static const QHash<QString, QStringList> comandi = {
@@ -126,8 +126,7 @@ private slots:
                 mostrati += w->isVisible() ? QWidgetList{w} : QWidgetList{};
             const auto* e = qobject_cast<const SchermataEsercizio*>(ora);
             if (ora != prima && ora) {
-                visti << ora->objectName() +
-                             (e ? "/" + QString::number(s->p.contesto.ModoOre) : "");
+                visti << ora->objectName() + (e ? "/" + QString::number(e->ModoOre()) : "");
                 esatti = errati = 0;
             }
             prima = ora;

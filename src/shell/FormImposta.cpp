@@ -1,7 +1,7 @@
 #include "shell/FormImposta.h"
 
 #include "core/Contesto.h"
-#include "feedback/Messaggi.h"
+#include "core/Messaggi.h"
 #include "layout/PulsanteFigura.h"
 #include "layout/Schermo.h"
 #include "layout/Twip.h"

@@ -1,7 +1,7 @@
 #include "shell/Impostazioni.h"
 
 #include "core/Contesto.h"
-#include "feedback/Messaggi.h"
+#include "core/Messaggi.h"
 
 #include <QBuffer>
 #include <QDir>

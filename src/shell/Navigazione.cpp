@@ -1,8 +1,8 @@
 #include "shell/Navigazione.h"
 
 #include "core/Contesto.h"
+#include "core/Messaggi.h"
 #include "exercises/SchermataEsercizio.h"
-#include "feedback/Messaggi.h"
 #include "shell/FormAvvio.h"
 #include "shell/FormImposta.h"
 #include "shell/FormMenu.h"

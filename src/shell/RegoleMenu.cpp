@@ -1,7 +1,7 @@
 #include "shell/RegoleMenu.h"
 
 #include "core/Contesto.h"
-#include "feedback/Messaggi.h"
+#include "core/Messaggi.h"
 #include "shell/Impostazioni.h"
 
 namespace {

@@ -136,8 +136,8 @@ bool CreaCartellaImpostazioni(const QString& cartella) {
 }
 
 void CaricaImpostazioni(Contesto& contesto) {
-    contesto.NumeroVoce = VoceDefault;
-    contesto.VelocitaVoce = VelocitaDefault;
+    contesto.NumeroVoce = VocePredefinita;
+    contesto.VelocitaVoce = VelocitaPredefinita;
     if (!EsisteFile(contesto.PercorsoIni))
         return;
 

@@ -5,6 +5,7 @@
 #include "exercises/Figure.h"
 #include "exercises/Linea.h"
 #include "exercises/SchermataEsercizio.h"
+#include "feedback/ColoreQt.h"
 #include "layout/PulsanteFigura.h"
 #include "layout/Twip.h"
 #include "speech/Bocca.h"
@@ -14,10 +15,6 @@
 #include <QScrollBar>
 
 namespace {
-
-QColor ColoreRgb(quint32 rgb) {
-    return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
-}
 
 QRect Posto(const Riquadro& r) {
     return RettangoloTwip(r.sinistra, r.alto, r.larghezza, r.altezza);
@@ -49,7 +46,7 @@ PulsanteFigura* Bottone(QWidget* genitore, const char* nome, const QString& test
 void SchermataEsercizio::CostruisciControlli(MotoreVoce& motore) {
     const bool frecce = riga_.stile == StileRisposta::Frecce;
 
-    quadrante_ = new Quadrante(riga_.disposizione, ColoreRgb(riga_.sfondo), this);
+    quadrante_ = new Quadrante(riga_.disposizione, ColoreQt(riga_.sfondo), this);
     quadrante_->move(0, 0);
     if (!frecce)
         connect(quadrante_, &Quadrante::BersaglioCliccato, this,
@@ -127,8 +124,8 @@ void SchermataEsercizio::CostruisciControlli(MotoreVoce& motore) {
             l->lower(); // beneath the faces
             return l;
         };
-        guidaRossa_ = linea("Line1", riga_.lineaRossa, QColor(255, 0, 0), 7);
-        guidaBlu_ = linea("Line2", riga_.lineaBlu, QColor(0, 0, 255), 3);
+        guidaRossa_ = linea("Line1", riga_.lineaRossa, ColoreQt(ColoreOre), 7);
+        guidaBlu_ = linea("Line2", riga_.lineaBlu, ColoreQt(ColoreMinuti), 3);
     }
     if (frecce)
         CostruisciBarre();

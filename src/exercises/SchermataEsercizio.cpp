@@ -10,6 +10,7 @@
 #include "exercises/Frecce.h"
 #include "exercises/Giudizio.h"
 #include "exercises/Linea.h"
+#include "feedback/ColoreQt.h"
 #include "feedback/SuoniFeedback.h"
 #include "layout/PulsanteFigura.h"
 #include "layout/Schermo.h"
@@ -24,10 +25,6 @@
 Q_LOGGING_CATEGORY(registroDomande, "ertavino.question", QtWarningMsg)
 
 namespace {
-
-// The hour hand is red, the minute hand blue.
-const QColor Rosso(255, 0, 0);
-const QColor Blu(0, 0, 255);
 
 const QString TestoNascondi = QStringLiteral("Nascondi ertavino digitale");
 const QString TestoMostra = QStringLiteral("Mostra ertavino digitale");
@@ -290,9 +287,9 @@ void SchermataEsercizio::RispostaSbagliata() {
 }
 
 void SchermataEsercizio::DisegnaOre(double gradi) {
-    quadrante_->DisegnaLancetta(gradi, LunghezzaOre, Rosso, piGreco_);
+    quadrante_->DisegnaLancetta(gradi, LunghezzaOre, ColoreQt(ColoreOre), piGreco_);
 }
 
 void SchermataEsercizio::DisegnaMinuti(double gradi) {
-    quadrante_->DisegnaLancetta(gradi, LunghezzaMinuti, Blu, piGreco_);
+    quadrante_->DisegnaLancetta(gradi, LunghezzaMinuti, ColoreQt(ColoreMinuti), piGreco_);
 }

@@ -9,7 +9,9 @@
 
 // The twelve exercise screens differ only in data: this table holds one row
 // per screen, and the one exercise screen reads its row. Adding a screen means
-// adding a row here.
+// adding a row here. Colours are 0xBBGGRR values, as the program holds every
+// colour (feedback/Colori.h); ColoreQt turns one into a QColor where it is
+// drawn.
 
 // clang-format off
 enum class Schermata {
@@ -60,7 +62,7 @@ struct RigaEsercizio {
     // red then blue hand (click), hour and minute hand (arrows)
     bool dueLancette = false;
     DisposizioneQuadrante disposizione = DisposizioneQuadrante::A;
-    quint32 sfondo = 0xFFFFFF; // Picture1's background, 0xRRGGBB
+    quint32 sfondo = 0xFFFFFF; // the dial's background, 0xBBGGRR
     // The questions: their level (and so the variables the judging reads),
     // the hours asked when the screen fixes them (0: those of the
     // convention), the half hours said with "e trenta", when Text1 is written.
@@ -85,6 +87,11 @@ struct RigaEsercizio {
         return {livello, oreFisse != 0 ? oreFisse : modoOre, modoOre, aTrenta};
     }
 };
+
+// The hour hand and the guide line of the red hand are red, the minute hand
+// and the guide line of the blue hand blue.
+inline constexpr quint32 ColoreOre = 0x0000FF;
+inline constexpr quint32 ColoreMinuti = 0xFF0000;
 
 const RigaEsercizio& Riga(Schermata schermata);
 // "frmRuota1" ... "frmRuota10": the screen's objectName.

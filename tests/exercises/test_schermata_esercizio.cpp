@@ -86,31 +86,20 @@ class TestSchermataEsercizio : public QObject {
     Q_OBJECT
 private slots:
     // Each screen's dial in its own colour, as the child sees it.
-    void sfondo_data() {
-        QTest::addColumn<Schermata>("schermata");
-        QTest::addColumn<QColor>("colore");
-        using S = Schermata;
-        const QColor giallino("#ffffc0"), celeste("#c0ffff"), rosa("#ffc0c0"), lilla("#ffc0ff");
-        QTest::newRow("frmRuota1") << S::Ruota1 << giallino;
-        QTest::newRow("frmRuota2") << S::Ruota2 << QColor("#ffe0c0");
-        QTest::newRow("frmRuota3") << S::Ruota3 << celeste;
-        QTest::newRow("frmRuota4") << S::Ruota4 << lilla;
-        QTest::newRow("frmRuota5") << S::Ruota5 << rosa;
-        QTest::newRow("frmRuota5a") << S::Ruota5a << rosa;
-        QTest::newRow("frmRuota6") << S::Ruota6 << celeste;
-        QTest::newRow("frmRuota7") << S::Ruota7 << QColor("#ffff00");
-        QTest::newRow("frmRuota8") << S::Ruota8 << lilla;
-        QTest::newRow("frmRuota9") << S::Ruota9 << rosa;
-        QTest::newRow("frmRuota9a") << S::Ruota9a << rosa;
-        QTest::newRow("frmRuota10") << S::Ruota10 << QColor("#ffc080");
-    }
     void sfondo() {
-        QFETCH(Schermata, schermata);
-        QFETCH(QColor, colore);
+        const QHash<QString, QString> colori = {
+            {"frmRuota1", "#ffffc0"}, {"frmRuota2", "#ffe0c0"},  {"frmRuota3", "#c0ffff"},
+            {"frmRuota4", "#ffc0ff"}, {"frmRuota5", "#ffc0c0"},  {"frmRuota5a", "#ffc0c0"},
+            {"frmRuota6", "#c0ffff"}, {"frmRuota7", "#ffff00"},  {"frmRuota8", "#ffc0ff"},
+            {"frmRuota9", "#ffc0c0"}, {"frmRuota9a", "#ffc0c0"}, {"frmRuota10", "#ffc080"}};
         ContestoDiProva prova;
         MotoreVoceRegistrato voce;
-        const SchermataEsercizio e(schermata, 12, prova.contesto, voce);
-        QCOMPARE(e.findChild<Quadrante*>()->grab().toImage().pixelColor(10, 10), colore);
+        for (Schermata s : TutteLeSchermate()) {
+            const SchermataEsercizio e(s, 12, prova.contesto, voce);
+            const QImage dipinto = e.findChild<Quadrante*>()->grab().toImage();
+            QCOMPARE(e.objectName() + ' ' + dipinto.pixelColor(10, 10).name(),
+                     e.objectName() + ' ' + colori[e.objectName()]);
+        }
     }
 
     // A question on click screens: wrong clicks, the hands, "Esci" answered No,

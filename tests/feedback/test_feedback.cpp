@@ -1,27 +1,38 @@
 #include "Finti.h"
-#include "feedback/Colori.h"
+#include "feedback/ColoreQt.h"
 #include "feedback/SuonatorePulse.h"
 #include "feedback/SuoniFeedback.h"
 
 #include <QFileInfo>
+#include <cmath>
 
 class TestFeedback : public QObject {
     Q_OBJECT
 
 private slots:
-    // A draw of k in 18 gives entry k + 1: all eighteen, then the edges of r.
-    void coloreCasuale() {
-        const QList<quint32> attesi = {0xC0C0FF, 0x8080FF, 0xFFC0FF, 0x80C0FF, 0x0080FF, 0xC0FFFF,
-                                       0x00FFFF, 0x0040C0, 0x80FF80, 0x00C000, 0xFFFFC0, 0xFFFF00,
-                                       0xFFC0C0, 0xFFC0FF, 0xFFC0FF, 0xE0E0E0, 0xFF0000, 0xFF00FF,
-                                       0xC0C0FF, 0xC0C0FF, 0x8080FF, 0xFF00FF};
-        GeneratoreScritto g;
+    // A draw of k in 18 gives entry k + 1, in the colour the screen paints;
+    // entries 3, 14 and 15 are one pink. Then the edges of r.
+    void coloreCasuale_data() {
+        QTest::addColumn<float>("r");
+        QTest::addColumn<QString>("colore");
+        const QStringList voci = {"#ffc0c0", "#ff8080", "#ffc0ff", "#ffc080", "#ff8000", "#ffffc0",
+                                  "#ffff00", "#c04000", "#80ff80", "#00c000", "#c0ffff", "#00ffff",
+                                  "#c0c0ff", "#ffc0ff", "#ffc0ff", "#e0e0e0", "#0000ff", "#ff00ff"};
         for (int k = 0; k < 18; ++k)
-            g.AggiungiEstrazione(k, 18);
-        g.Aggiungi({0.0f, 0.0555f, 0.0556f, 0.99999994f});
-        for (quint32 atteso : attesi)
-            QCOMPARE(ColoreCasuale(g), double(atteso));
-        QCOMPARE(g.usati, int(attesi.size()));
+            QTest::addRow("entry %d", k + 1) << GeneratoreScritto::Per(k, 18) << voci[k];
+        QTest::newRow("r = 0: entry 1") << 0.0f << "#ffc0c0";
+        QTest::newRow("r = 0.0555: entry 1") << 0.0555f << "#ffc0c0";
+        QTest::newRow("r = 0.0556: entry 2") << 0.0556f << "#ff8080";
+        QTest::newRow("r just below 1: entry 18") << 0.99999994f << "#ff00ff";
+    }
+    void coloreCasuale() {
+        QFETCH(float, r);
+        QFETCH(QString, colore);
+        GeneratoreScritto g;
+        g.Aggiungi({r});
+        const double c = ColoreCasuale(g);
+        QVERIFY(g.usati == 1 && c == std::floor(c)); // one draw, a whole value
+        QCOMPARE(ColoreQt(c).name(), colore);
     }
 
     // One draw per praise; while sounds are off, silence and no draw.

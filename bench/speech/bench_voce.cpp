@@ -221,7 +221,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     MotoreServizio servizio;
-    MotoreVoci voci(motore, servizio);
+    MotoreVoci voci({&motore, &servizio});
     voci.RileggiVoci();
     int numeroFestival = 0;
     for (int n = 1; n <= voci.NumeroVoci(); ++n)

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -74,14 +75,8 @@ FormImposta::FormImposta(Contesto& contesto, MotoreVoce& motore, QWidget* parent
         combo1_->addItem(bocca_->NomeVoce(numero));
     combo1_->setCurrentIndex(-1);
     connect(combo1_, &QComboBox::currentIndexChanged, this, &FormImposta::Combo1_Click);
-    // Selecting raises Combo1_Click, which selects the voice on the mouth. A
-    // stored voice the engine no longer offers falls back to voice 1; with
-    // no voice at all nothing is selected.
-    if (voci > 0) {
-        const int voce =
-            contesto_.NumeroVoce >= 1 && contesto_.NumeroVoce <= voci ? contesto_.NumeroVoce : 1;
-        combo1_->setCurrentIndex(voce - 1);
-    }
+    SelezionaVoceMemorizzata();
+    connect(bocca_, &Bocca::VociCambiate, this, &FormImposta::VociArrivate);
     bocca_->Ferma();
 
     // A stored speed the bar cannot show is brought into its range first.
@@ -95,6 +90,41 @@ FormImposta::FormImposta(Contesto& contesto, MotoreVoce& motore, QWidget* parent
     // exercise or an earlier visit left the engine at.
     bocca_->ImpostaVelocita(VelocitaPredefinita);
     bocca_->Parla(InvitoBocca);
+}
+
+void FormImposta::SelezionaVoceMemorizzata() {
+    // Selecting raises Combo1_Click, which selects the voice on the mouth. A
+    // stored voice the engines do not offer falls back to voice 1, but only
+    // once they have all answered: a voice of the speech service, which may
+    // answer late, keeps its number until then. With no voice at all nothing
+    // is selected.
+    const int voci = combo1_->count();
+    if (contesto_.NumeroVoce >= 1 && contesto_.NumeroVoce <= voci)
+        combo1_->setCurrentIndex(contesto_.NumeroVoce - 1);
+    else if (voci > 0 && !bocca_->VociInArrivo())
+        combo1_->setCurrentIndex(0);
+}
+
+void FormImposta::VociArrivate() {
+    // The list is brought up to date in place: the voices before those that
+    // came keep their places and the selection stays, with no voice selected
+    // anew; the stored voice, if it waited for them, is selected now.
+    const int voci = bocca_->NumeroVoci();
+    {
+        const QSignalBlocker blocco(combo1_);
+        const int scelta = combo1_->currentIndex();
+        for (int numero = 1; numero <= voci; ++numero) {
+            if (numero <= combo1_->count())
+                combo1_->setItemText(numero - 1, bocca_->NomeVoce(numero));
+            else
+                combo1_->addItem(bocca_->NomeVoce(numero));
+        }
+        while (combo1_->count() > voci)
+            combo1_->removeItem(combo1_->count() - 1);
+        combo1_->setCurrentIndex(scelta < voci ? scelta : -1);
+    }
+    if (combo1_->currentIndex() < 0)
+        SelezionaVoceMemorizzata();
 }
 
 void FormImposta::ImpostaVoce() {

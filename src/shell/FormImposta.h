@@ -33,6 +33,9 @@ protected:
     void Form_Activate() override;
 
 private:
+    void SelezionaVoceMemorizzata();
+    // A reading of the voices answered late.
+    void VociArrivate();
     void Combo1_Click(int posizione);
     void HScroll1_Change(int valore);
     void Bocca_Click();

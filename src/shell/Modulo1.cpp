@@ -8,6 +8,7 @@
 #include "shell/IstanzaUnica.h"
 #include "shell/Navigazione.h"
 #include "speech/MotoreEspeak.h"
+#include "speech/MotorePico.h"
 #include "speech/MotoreServizio.h"
 #include "speech/MotoreVoci.h"
 
@@ -55,20 +56,24 @@ int Main(int argc, char** argv) {
     if (!Avvio(contesto, istanza))
         return 0;
 
-    // The one speech engine of the run, shared by every talking screen; it
-    // outlives the screens, which are deleted with the screen flow.
-    MotoreEspeak::Opzioni opzioni;
-    opzioni.avvioRinviato = true;
-    MotoreEspeak motore(std::move(opzioni));
+    // The speech engines of the run, shared by every talking screen; they
+    // outlive the screens, which are deleted with the screen flow.
+    MotorePico pico({.avvioRinviato = true});
+    MotoreEspeak motore({.avvioRinviato = true});
     MotoreServizio servizio; // the desktop's speech service: reached on first need
-    MotoreVoci voci(motore, servizio);
+    MotoreVoci voci({&pico, &motore, &servizio});
     Navigazione navigazione(contesto, voci);
     // "Esci" answered Yes: the run ends at once, no screen is closed through
     // its own handlers and no further event is handled.
     QObject::connect(&navigazione, &Navigazione::Fine, &app, [] { QCoreApplication::exit(0); });
     navigazione.MostraAvvio();
-    // The synthesizer wakes once the start screen is on the display; nothing
-    // is spoken before a screen further on asks for it.
-    QTimer::singleShot(300, &motore, &MotoreEspeak::AvviaSintetizzatore);
+    // The synthesizers wake once the start screen is on the display, and the
+    // speech service too when the stored voice is one of its own; nothing is
+    // spoken before a screen further on asks for it.
+    QTimer::singleShot(300, &voci, [&] {
+        pico.AvviaSintetizzatore();
+        motore.AvviaSintetizzatore();
+        voci.PreparaVoce(contesto.NumeroVoce);
+    });
     return app.exec();
 }

@@ -14,12 +14,17 @@ Bocca::Bocca(MotoreVoce& motore, QWidget* parent) : QWidget(parent), motore_(mot
     setAccessibleName(QStringLiteral("Bocca che parla"));
     setCursor(Qt::PointingHandCursor);
     connect(&motore_, &MotoreVoce::Livello, this, &Bocca::SeguiLivello);
+    connect(&motore_, &MotoreVoce::VociCambiate, this, &Bocca::VociCambiate);
 }
 
 Bocca::~Bocca() = default;
 
 void Bocca::RileggiVoci() {
     motore_.RileggiVoci();
+}
+
+bool Bocca::VociInArrivo() const {
+    return motore_.VociInArrivo();
 }
 
 int Bocca::NumeroVoci() const {

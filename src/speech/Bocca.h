@@ -14,6 +14,7 @@ public:
     ~Bocca() override;
 
     void RileggiVoci();
+    bool VociInArrivo() const;
     int NumeroVoci() const;
     QString NomeVoce(int numero) const;
     bool SelezionaVoce(int numero);
@@ -25,6 +26,8 @@ public:
 
 signals:
     void Click();
+    // The engine's list changed without RileggiVoci: a reading answered late.
+    void VociCambiate();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

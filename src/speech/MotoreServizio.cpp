@@ -29,15 +29,16 @@ struct MotoreServizio::Condiviso {
     // Bumped by every stop: texts posted before it are not spoken.
     std::atomic<int> generazione{0};
 
-    // Where the service's events go; null once the engine is gone.
+    // Where the service's events and answers go; null once the engine is gone.
     std::mutex usoDestinatario;
     MotoreServizio* destinatario = nullptr;
 
-    void Consegna(int testo, SessioneServizio::Evento evento) {
+    // Runs `fare` on the engine's thread, if the engine is still there.
+    template <class F> void Consegna(F fare) {
         const std::lock_guard blocco(usoDestinatario);
         if (destinatario)
             QMetaObject::invokeMethod(
-                destinatario, [d = destinatario, testo, evento] { d->SuEvento(testo, evento); },
+                destinatario, [d = destinatario, fare = std::move(fare)] { fare(*d); },
                 Qt::QueuedConnection);
     }
 
@@ -47,7 +48,7 @@ struct MotoreServizio::Condiviso {
         if (!sessione)
             sessione =
                 SessioneServizio::Apri([condiviso](int testo, SessioneServizio::Evento evento) {
-                    condiviso->Consegna(testo, evento);
+                    condiviso->Consegna([=](MotoreServizio& m) { m.SuEvento(testo, evento); });
                 });
         return sessione.get();
     }
@@ -86,6 +87,7 @@ struct MotoreServizio::Condiviso {
 MotoreServizio::MotoreServizio(QObject* parent)
     : MotoreVoce(parent), condiviso_(std::make_shared<Condiviso>()) {
     condiviso_->destinatario = this;
+    setObjectName(QStringLiteral("speech-dispatcher"));
     battito_.setInterval(BattitoMillisecondi);
     connect(&battito_, &QTimer::timeout, this,
             [this] { emit Livello(Aperture[passo_++ % std::size(Aperture)]); });
@@ -127,25 +129,43 @@ void MotoreServizio::Accoda(Lavoro lavoro) const {
 void MotoreServizio::RileggiVoci() {
     // A reading still unanswered is waited for again rather than queued
     // behind itself.
-    if (!lettura_.valid() ||
-        lettura_.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
-        auto promessa = std::make_shared<std::promise<std::optional<QList<VoceServizio>>>>();
-        lettura_ = promessa->get_future().share();
-        Accoda([condiviso = condiviso_, promessa](std::unique_ptr<SessioneServizio>& sessione) {
-            std::optional<QList<VoceServizio>> voci;
-            if (Condiviso::Connessa(condiviso, sessione)) {
-                voci = sessione->Voci();
-                if (!voci)
-                    sessione.reset(); // it stopped answering: connect afresh next time
-            }
-            promessa->set_value(std::move(voci));
-        });
-    }
-    if (lettura_.wait_for(LimiteAttesa) != std::future_status::ready) {
-        qCWarning(registroVoce, "the speech service did not answer: its voices are left out");
+    if (!inArrivo_)
+        AvviaLettura();
+    if (lettura_.wait_for(LimiteAttesa) == std::future_status::ready)
+        return Accogli();
+    qCWarning(registroVoce, "the speech service did not answer yet: its voices come when it does");
+    if (!voci_)
         voci_ = QList<VoceServizio>{};
-        return;
-    }
+}
+
+void MotoreServizio::Sveglia() {
+    if (!voci_ && !inArrivo_)
+        AvviaLettura();
+}
+
+void MotoreServizio::AvviaLettura() {
+    auto promessa = std::make_shared<std::promise<std::optional<QList<VoceServizio>>>>();
+    lettura_ = promessa->get_future().share();
+    inArrivo_ = true;
+    Accoda([condiviso = condiviso_, promessa](std::unique_ptr<SessioneServizio>& sessione) {
+        std::optional<QList<VoceServizio>> voci;
+        if (Condiviso::Connessa(condiviso, sessione)) {
+            voci = sessione->Voci();
+            if (!voci)
+                sessione.reset(); // it stopped answering: connect afresh next time
+        }
+        promessa->set_value(std::move(voci));
+        condiviso->Consegna([](MotoreServizio& m) {
+            if (m.inArrivo_) { // an answer no reading waited for
+                m.Accogli();
+                emit m.VociCambiate();
+            }
+        });
+    });
+}
+
+void MotoreServizio::Accogli() {
+    inArrivo_ = false;
     voci_ = VociServizioOfferte(lettura_.get().value_or(QList<VoceServizio>{}));
     qCDebug(registroVoce) << "speech service voices:" << voci_->size();
 }
@@ -178,35 +198,66 @@ void MotoreServizio::ImpostaVelocita(int velocita) {
 }
 
 void MotoreServizio::Parla(const QString& testo) {
+    occupato_ = true;
+    ++inViaggio_;
+    const int generazione = condiviso_->generazione.load();
     if (!scelta_) {
         qCWarning(registroVoce, "no voice of the speech service chosen: nothing is said");
+        QMetaObject::invokeMethod(
+            this, [this, generazione] { SuTesto(generazione, -1); }, Qt::QueuedConnection);
         return;
     }
     Accoda([condiviso = condiviso_, voce = *scelta_, ritmo = ritmo_, testo,
-            generazione =
-                condiviso_->generazione.load()](std::unique_ptr<SessioneServizio>& sessione) {
-        if (generazione != condiviso->generazione.load())
-            return; // a stop came after it
-        if (!Condiviso::Connessa(condiviso, sessione) || !sessione->Parla(voce, ritmo, testo)) {
+            generazione](std::unique_ptr<SessioneServizio>& sessione) {
+        int numero = -1; // the service's number for the text, once it took it
+        if (generazione != condiviso->generazione.load()) {
+            // a stop came after it: it is not said
+        } else if (!Condiviso::Connessa(condiviso, sessione) ||
+                   (numero = sessione->Parla(voce, ritmo, testo)) < 0) {
             qCWarning(registroVoce)
                 << "the speech service did not take a text for" << voce.NomeMostrato();
             sessione.reset();
         }
+        condiviso->Consegna([=](MotoreServizio& m) { m.SuTesto(generazione, numero); });
     });
 }
 
 void MotoreServizio::Ferma() {
     ChiudiBocca();
-    if (!filo_.joinable())
-        return; // never connected: nothing of ours can be sounding
+    // What the service holds of ours is cut with the stop below: only the
+    // texts on their way to it are still to be heard of.
+    presi_.clear();
+    finitiPrima_.clear();
     ++condiviso_->generazione;
-    Accoda([](std::unique_ptr<SessioneServizio>& sessione) {
-        if (sessione && !sessione->Ferma())
-            sessione.reset();
-    });
+    if (filo_.joinable()) // else never connected: nothing of ours can be sounding
+        Accoda([](std::unique_ptr<SessioneServizio>& sessione) {
+            if (sessione && !sessione->Ferma())
+                sessione.reset();
+        });
+    ForseSilenzio();
+}
+
+void MotoreServizio::SuTesto(int generazione, int testo) {
+    --inViaggio_;
+    // A text taken just before a stop was cut by it.
+    if (testo >= 0 && generazione == condiviso_->generazione.load() && !finitiPrima_.remove(testo))
+        presi_.insert(testo);
+    ForseSilenzio();
+}
+
+void MotoreServizio::ForseSilenzio() {
+    if (inViaggio_ > 0)
+        return;
+    finitiPrima_.clear(); // ends of texts cut before: no news of them is to come
+    if (occupato_ && presi_.isEmpty()) {
+        occupato_ = false;
+        emit Silenzio();
+    }
 }
 
 void MotoreServizio::SuEvento(int testo, SessioneServizio::Evento evento) {
+    if (evento != SessioneServizio::Evento::Inizio && !presi_.remove(testo))
+        finitiPrima_.insert(testo);
     if (evento == SessioneServizio::Evento::Inizio) {
         inCorso_ = testo;
         passo_ = 0;
@@ -216,6 +267,7 @@ void MotoreServizio::SuEvento(int testo, SessioneServizio::Evento evento) {
         // An event for a text cut earlier says nothing about the one sounding.
         ChiudiBocca();
     }
+    ForseSilenzio();
 }
 
 void MotoreServizio::ChiudiBocca() {

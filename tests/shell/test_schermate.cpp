@@ -149,6 +149,39 @@ private slots:
         QCOMPARE(prog.p.Figlio<QComboBox>("Combo1")->count(), 2);
         QCOMPARE(prog.motore.registro, QStringList{"voce: 1"} + invito);
     }
+
+    void voceDelServizioInArrivo() {
+        // The stored voice is one of those a slow service has not listed yet;
+        // there is no other voice.
+        Programma prog;
+        prog.motore.nomi.clear();
+        prog.motore.inArrivo = true;
+        QVERIFY(ScriviFile(prog.casa.Ini(), " 5 \r\n 135 \r\n"));
+        prog.Menu();
+        for (int visita = 1; visita <= 2; ++visita) {
+            prog.motore.registro.clear();
+            prog.p.Premi("Command13");
+            auto* combo = prog.p.Figlio<QComboBox>("Combo1");
+            // No voice selected, the stored one kept, and saved as it was.
+            QVERIFY(combo->count() == 0 && combo->currentIndex() == -1);
+            QVERIFY(!prog.motore.registro.join(' ').contains("voce:"));
+            if (visita == 1) {
+                prog.p.Premi("BottoneEsci");
+                QCOMPARE(LeggiFile(prog.casa.Ini()), QByteArray(" 5 \r\n 135 \r\n"));
+            }
+        }
+        // The service answers: its voices fill the list in place and the
+        // stored one is selected; voices that come later move no selection.
+        auto* combo = prog.p.Figlio<QComboBox>("Combo1");
+        prog.motore.registro.clear();
+        for (const char* nome : {"a", "b", "c", "d", "e", "f"}) {
+            prog.motore.letti = prog.motore.nomi << nome;
+            prog.motore.inArrivo = prog.motore.nomi.size() < 5;
+            emit prog.motore.VociCambiate();
+        }
+        QVERIFY(combo->count() == 6 && combo->itemText(5) == "f" && combo->currentIndex() == 4);
+        QCOMPARE(prog.motore.registro, QStringList{"voce: 5"});
+    }
 };
 
 QTEST_MAIN(TestSchermate)

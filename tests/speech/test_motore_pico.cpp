@@ -1,0 +1,54 @@
+#include "MotoreDiProva.h"
+#include "speech/MotoreEspeak.h"
+#include "speech/MotorePico.h"
+#include "speech/MotoreVoci.h"
+#include "speech/Sonorita.h"
+
+#include <QTest>
+
+// SVOX Pico as the test stage unpacks it, named by ERTAVINO_PICO_LIBRERIA and
+// ERTAVINO_PICO_LINGUE.
+class TestMotorePico : public QObject {
+    Q_OBJECT
+private slots:
+    void primaDelleAltre() {
+        // Pico's voice is voice 1 when installed; without its library the list
+        // is as it would be without Pico.
+        QStringList voci[2];
+        for (const QString& libreria : {QString(), QStringLiteral("libttspico-assente.so.0")}) {
+            MotorePico pico({.libreria = libreria});
+            MotoreEspeak espeak;
+            MotoreVoci tutte({&pico, &espeak});
+            for (int numero = 1; numero <= tutte.NumeroVoci(); ++numero)
+                voci[libreria.isEmpty()] << tutte.NomeVoce(numero);
+        }
+        QCOMPARE(voci[true].first(), QString::fromUtf8(NomeVocePico));
+        QVERIFY(voci[false].first() == "Italiano" && voci[true].mid(1) == voci[false]);
+    }
+
+    void parlaCodaFermaVelocita() {
+        auto p = MotoreDiProva::Con<MotorePico>({});
+        QVERIFY(p->motore->SelezionaVoce(1) && !p->motore->SelezionaVoce(2));
+        // A sentence at 16 kHz, loud, and without the pause Pico adds after it:
+        // its last 50 ms are not all silent.
+        QSignalSpy livelli(p->motore.get(), &MotoreVoce::Livello);
+        const QByteArray frase = p->Detto(Lunga);
+        const auto* campioni = reinterpret_cast<const qint16*>(frase.constData());
+        const qsizetype quanti = frase.size() / 2;
+        QVERIFY(p->campioniAlSecondo == 16000 && Sonorita(campioni, quanti) > 0.3f);
+        QVERIFY2(Sonorita(campioni + quanti - 800, 800) > 0.0f,
+                 qPrintable(QString::number(quanti)));
+        QVERIFY(!livelli.isEmpty());
+        p->CodaEFerma({1.8, 3.5}, {0.6, 1.6});
+        // The slowest speed is well slower than the fastest.
+        p->motore->ImpostaVelocita(70);
+        const double lenta = p->Secondi(p->Detto(Lunga));
+        p->motore->ImpostaVelocita(200);
+        const double svelta = p->Secondi(p->Detto(Lunga));
+        QVERIFY2(lenta > 2 * svelta,
+                 qPrintable(QStringLiteral("%1 s, %2 s").arg(lenta).arg(svelta)));
+    }
+};
+
+QTEST_MAIN(TestMotorePico)
+#include "test_motore_pico.moc"

@@ -2,7 +2,9 @@
 shows of the installed program, driven through the accessibility interface
 (dogtail), real pointer clicks and key presses."""
 
+import array
 import contextlib
+import math
 import os
 import re
 import time
@@ -242,12 +244,16 @@ def bad_settings_file(stage):
     program.ended("the program to end after 'Esci', 'Sì'")
 
 
+def voice_names(program):
+    """The names in the voice list, top to bottom."""
+    return [n.name for n in find(program.app, role="combo box").findChildren(
+        lambda n: n.roleName == "list item", showingOnly=False)]
+
+
 def open_voice_screen(program):
-    """Opens "Imposta voce"; returns the names in its voice list, top to bottom."""
+    """Opens "Imposta voce"; returns the names in its voice list."""
     find(program.app, "Imposta voce").click()
-    combo = find(program.app, role="combo box")
-    return wait_for(lambda: [n.name for n in combo.findChildren(
-        lambda n: n.roleName == "list item", showingOnly=False)], 10, "the voice list's voices")
+    return wait_for(lambda: voice_names(program), 10, "the voice list's voices")
 
 
 def heard(recording, *spans):
@@ -297,21 +303,27 @@ def answered(stage, program):
 
 
 def speech_service_voices(stage):
-    """The speech service absent, hung, and running festival: the voice
-    screen opens with no message, lists festival's voices after ours; ours
-    speaks the exercise opened while the screen still speaks; no service is
-    started. A festival voice chosen is heard, cut, stored, used at start."""
+    """The speech service not installed, hung, and running festival: the
+    voice screen opens with no message, lists festival's voices after ours;
+    ours speaks the exercise opened while the screen still speaks. Nothing
+    waits for a service not installed; a voice of a hung one stays stored. A
+    festival voice chosen is heard, cut, stored, used at start."""
     lists, slow = {}, settings_bytes(1, 70)  # the slowest speed: sentences long enough to cut
     for case in ("absent", "not answering", "running"):
         if case == "running":
             speech_service.start(stage)
+        # A hung service's voice, past ours, is stored: nothing is selected.
+        stored, by = (99, "preset voice") if case == "not answering" else (1, "Italiano")
         with speech_service.hung(stage) if case == "not answering" else contextlib.nullcontext():
-            program = launch(stage, slow, menu=True)
+            program = launch(stage, settings_bytes(stored, 70), menu=True)
             lists[case] = open_voice_screen(program)
             expect(not dialogs(program.app), f"a message is shown with the service {case}")
+            waited = [line for line in program.lines() if "did not answer" in line]
+            expect(case != "absent" or not waited, f"with no service installed: {waited}")
             find(program.app, "conferma").click()
+            saved(stage, settings_bytes(stored, 70))
             exercise_heard(stage, program, "voce-incorporata-" + case.replace(" ", "-"),
-                           "embedded espeak-ng, Italiano", "ertavino")
+                           "embedded espeak-ng, " + by, "ertavino")
             if case == "absent":
                 answered(stage, program)
                 audit(stage, program.app, "esercizio-clic")
@@ -319,8 +331,9 @@ def speech_service_voices(stage):
             if case != "running":
                 answer(program, "Esci", EXIT_PROGRAM, "Sì")
                 program.ended(f"the program to end with the service {case}")
+                saved(stage, settings_bytes(stored, 70))
                 expect(case != "absent" or not os.path.exists(speech_service.socket_path(stage)),
-                       "the program started a speech service")
+                       "the program started a speech service that is not installed")
     embedded, wanted = lists["absent"], "lp_diphone (festival)"
     expect(all(n.startswith("Italiano") for n in embedded) and
            lists["not answering"] == embedded and
@@ -345,6 +358,69 @@ def speech_service_voices(stage):
                    "speech-dispatcher")
 
 
+def speech_heard(recorder):
+    """The seconds of the recording so far from its first 50 ms block of
+    speech to the end of its last; how long it has been silent since."""
+    data = Path(recorder.path).read_bytes()[44:]  # past the header, as parecord writes it
+    samples, step = array.array("h", data[:len(data) // 2 * 2]), Recorder.RATE // 20
+    loud = [i for i in range(0, len(samples) - step, step)
+            if math.sqrt(sum(s * s for s in samples[i:i + step]) / step) / 32768 > SPEAKING]
+    return ((loud[-1] + step - loud[0]) / Recorder.RATE, (len(samples) - loud[-1] - step)
+            / Recorder.RATE) if loud else (0.0, 0.0)
+
+
+def speech_service_started(stage):
+    """speech-dispatcher installed but not running: "Imposta voce" starts it
+    and festival's voices join the list while the screen is shown. The speed
+    reaches it: a festival sentence at speed 70 lasts well longer than at
+    200. On frmRuota8, which speaks its instruction before applying the
+    stored voice, a festival voice stored cuts nothing: the instruction is
+    heard whole in ours, then the question in festival's."""
+    wanted = "lp_diphone (festival)"
+    with speech_service.startable(stage):
+        program = launch(stage, settings_bytes(1, 135), menu=True)
+        embedded = open_voice_screen(program)
+        names = wait_for(lambda: (n := voice_names(program)) != embedded and n, 30,
+                         "festival's voices to join the list")
+        expect(names == embedded + speech_service.FESTIVAL_VOICES, f"the voice list is {names}")
+        number, mark = names.index(wanted) + 1, len(program.lines())
+        tab_to(program, "combo box", "End", "Up")
+        wait_for(lambda: ("voice", str(number)) in program.log("speech", "voice", mark), 5,
+                 f"voice {number}, {wanted}, to be selected")
+        lasted = {}
+        for key, value in (("Home", 70), ("End", 200)):
+            tab_to(program, "scroll bar", key)
+            wait_for(lambda: speed(program.app) == value, 5, f"the speed {value}")
+            wait_for(lambda: "ertavino" not in speech_service.playing(stage), 20, "ours to end")
+            recorder = Recorder(stage, f"festival-{value}")
+            find(program.app, test=lambda n: n.name == "Bocca che parla", what="the mouth").click()
+            lasted[value] = wait_for(lambda: (h := speech_heard(recorder))[1] > 1 and h[0], 30,
+                                     f"festival to say its sentence at speed {value}")
+            recorder.stop()
+        expect(lasted[70] > 1.5 * lasted[200], f"festival spoke {lasted[70]:.1f} s at speed 70, "
+               f"{lasted[200]:.1f} s at speed 200")
+        find(program.app, "conferma").click()
+        answer(program, "Esci", EXIT_PROGRAM, "Sì")
+        program.ended("the program to end after 'Esci', 'Sì'")
+
+        program = launch(stage, settings_bytes(number, 135), menu=True)
+        recorder, mark = Recorder(stage, "frmRuota8-festival"), len(program.lines())
+        quarters = wait_for(lambda: program.app.findChildren(
+            lambda n: n.roleName == "push button" and n.name == "il quarto d'ora"), 10,
+            "the menu's 'il quarto d'ora'")
+        min(quarters, key=lambda n: n.position[0]).click()  # 12 hours, arrows: frmRuota8
+        ours = wait_for(lambda: "ertavino" in speech_service.playing(stage) and time.monotonic(),
+                        10, "the instruction to be played")
+        ended = wait_for(lambda: "ertavino" not in speech_service.playing(stage) and
+                         time.monotonic(), 20, "the instruction to end")
+        time.sleep(3)
+        expect(ended - ours > 2, f"the instruction was played for {ended - ours:.1f} s only")
+        by = [who for _, who in program.log("speech", "spoken by", mark)]
+        expect(by == ["embedded espeak-ng, preset voice", "speech-dispatcher, " + wanted],
+               f"spoken by {by}")
+        heard(recorder.stop(), ((ours, ended), True), ((ended + 0.3, ended + 3), True))
+
+
 # In this order; each is named after its function, as --only finds it.
 ALL = [installed_files, fonts, second_copy_refused, keyboard_alone, bad_settings_file,
-       speech_service_voices, accessibility]
+       speech_service_voices, speech_service_started, accessibility]

@@ -307,7 +307,7 @@ def speech_service_voices(stage):
     voice screen opens with no message, lists festival's voices after ours;
     ours speaks the exercise opened while the screen still speaks. Nothing
     waits for a service not installed; a voice of a hung one stays stored. A
-    festival voice chosen is heard, cut, stored, used at start."""
+    festival voice chosen is heard, cut, stored."""
     lists, slow = {}, settings_bytes(1, 70)  # the slowest speed: sentences long enough to cut
     for case in ("absent", "not answering", "running"):
         if case == "running":
@@ -353,9 +353,6 @@ def speech_service_voices(stage):
                    "speech-dispatcher", stop=True)
     answer(program, "Esci", EXIT_PROGRAM, "Sì")
     program.ended("the program to end after 'Esci', 'Sì'")
-    program = launch(stage, settings_bytes(number, 70), menu=True)
-    exercise_heard(stage, program, "voce-servizio-avvio", "speech-dispatcher, " + wanted,
-                   "speech-dispatcher")
 
 
 def speech_heard(recorder):
@@ -370,12 +367,10 @@ def speech_heard(recorder):
 
 
 def speech_service_started(stage):
-    """speech-dispatcher installed but not running: "Imposta voce" starts it
-    and festival's voices join the list while the screen is shown. The speed
-    reaches it: a festival sentence at speed 70 lasts well longer than at
-    200. On frmRuota8, which speaks its instruction before applying the
-    stored voice, a festival voice stored cuts nothing: the instruction is
-    heard whole in ours, then the question in festival's."""
+    """speech-dispatcher not running: "Imposta voce" starts it, festival's
+    voices join the list in place; festival at speed 70 lasts longer than at
+    200. frmRuota8 speaks its instruction before applying a stored festival
+    voice: the instruction is heard whole in ours, then the question."""
     wanted = "lp_diphone (festival)"
     with speech_service.startable(stage):
         program = launch(stage, settings_bytes(1, 135), menu=True)

@@ -171,8 +171,7 @@ class Stage:
         env = {k: v for k, v in os.environ.items() if k != "PULSE_SINK"} | dict(
             HOME=os.path.join(out, "home"), XDG_CONFIG_HOME=config, XDG_RUNTIME_DIR=self.runtime,
             LC_ALL="C.UTF-8", NO_AT_BRIDGE="0", PULSE_SERVER=f"unix:{self.runtime}/pulse/native",
-            # The speech service the program starts when none runs: none is
-            # installed, but for the checks that name the real one.
+            # No speech service to start but for the checks that name one.
             SPEECHD_CMD=os.path.join(out, "no-speech-dispatcher"))
         self.processes = Processes(env, self.logs)
 

@@ -76,9 +76,8 @@ def start(stage):
 
 @contextlib.contextmanager
 def startable(stage):
-    """speech-dispatcher installed but not running, for the programs started
-    meanwhile, configured (as a user's own configuration) to speak with
-    festival's server; the services they start are ended afterwards."""
+    """speech-dispatcher installed, not running, its user configuration
+    speaking with festival's server; the services programs start are ended."""
     config = Path(stage.processes.env["XDG_CONFIG_HOME"], "speech-dispatcher")
     configure(stage, config)
     stage.processes.env["SPEECHD_CMD"], absent = shutil.which("speech-dispatcher"), \

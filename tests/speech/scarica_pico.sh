@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# Unpacks SVOX Pico's library and voice data (Debian 12's libttspico0 and
-# libttspico-data, section non-free) into DEST, as installed under DEST/usr,
-# for the tests. apt runs on a configuration of its own, kept beside DEST:
-# its own source list, package lists and cache. The system's sources, lists
-# and installed packages are left as they are.
+# Unpacks Debian 12's libttspico0 and libttspico-data (non-free) into DEST
+# as installed under DEST/usr, with apt on a configuration of its own beside
+# DEST (source list, package lists, cache): the system's are left alone.
 set -euo pipefail
 dest=${1:?usage: scarica_pico.sh DEST}
 if compgen -G "$dest/usr/lib/*/libttspico.so.0" >/dev/null &&

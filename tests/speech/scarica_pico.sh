@@ -12,8 +12,8 @@ apt=$dest-apt
 rm -rf "$dest" "$apt"
 mkdir -p "$apt/sources" "$apt/lists/partial" "$apt/cache/archives/partial" "$apt/deb"
 # The mirror the system already fetches Debian 12 from.
-mirror=$(apt-get indextargets --format '$(REPO_URI)' 'Codename: bookworm' 'Identifier: Packages' |
-  head -n 1)
+mirror=$(apt-get indextargets --no-release-info --format '$(REPO_URI)' 'Release: bookworm' \
+  'Identifier: Packages' | head -n 1)
 if [ -z "$mirror" ]; then
   echo "no Debian 12 (bookworm) source in the system's apt configuration" >&2
   exit 1

@@ -205,7 +205,7 @@ void SchermataEsercizio::BottoneAvanti_Click() {
 }
 
 void SchermataEsercizio::Command7_Click() {
-    if (!contesto_.Dialoghi.Chiedi(QStringLiteral("Vuoi tornare al menù?"), TitoloDomande))
+    if (!contesto_.Dialoghi.Chiedi(this, QStringLiteral("Vuoi tornare al menù?"), TitoloDomande))
         return;
     // Leaving the screen silences its mouth, as unloading it would.
     bocca_->Ferma();

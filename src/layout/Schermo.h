@@ -4,11 +4,21 @@
 #include <QScreen>
 #include <QWidget>
 
-// Places a screen at the top-left corner of the display and gives it the
-// display's full height, then its full width (the usable area, so panels stay
-// visible). The window's frame, where the window system has already given it
-// one, is counted in: frame and all cover the usable area.
+// Gives a screen the whole display, as the window system allows it.
+// Where windows place themselves (X11), it goes to the top-left corner of
+// the display and takes its full height, then its full width (the usable
+// area, so panels stay visible); the window's frame, where the window system
+// has already given it one, is counted in: frame and all cover the usable
+// area. On Wayland the compositor places the windows: one cannot move itself
+// there, nor know its frame before it is shown. The screen asks to be
+// maximised instead: the compositor gives it the usable area, frame included,
+// and the resize that follows scales the controls.
 inline void RiempiSchermo(QWidget& finestra) {
+    if (finestra.isWindow() &&
+        QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        finestra.setWindowState(finestra.windowState() | Qt::WindowMaximized);
+        return;
+    }
     QScreen* schermo = finestra.screen() ? finestra.screen() : QGuiApplication::primaryScreen();
     if (!schermo)
         return;

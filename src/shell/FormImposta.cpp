@@ -142,7 +142,7 @@ void FormImposta::Combo1_Click(int posizione) {
     // The new number stays even when the voice is refused; a save writes it.
     contesto_.NumeroVoce = qint16(posizione + 1);
     if (!bocca_->SelezionaVoce(contesto_.NumeroVoce))
-        contesto_.Dialoghi.Avviso(VoceRifiutata, TitoloProgramma, Messaggi::Icona::Nessuna);
+        contesto_.Dialoghi.Avviso(this, VoceRifiutata, TitoloProgramma, Messaggi::Icona::Nessuna);
 }
 
 void FormImposta::HScroll1_Change(int valore) {

@@ -78,10 +78,10 @@ void FormMenu::Check1_Click() {
 }
 
 void FormMenu::Command8_Click() {
-    MostraInformazioni(contesto_.Dialoghi);
+    MostraInformazioni(contesto_.Dialoghi, this);
 }
 
 void FormMenu::Command1_Click() {
-    if (ChiediUscita(contesto_))
+    if (ChiediUscita(contesto_, this))
         emit Uscita();
 }

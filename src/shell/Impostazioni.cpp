@@ -155,7 +155,8 @@ void CaricaImpostazioni(Contesto& contesto) {
     // cannot be removed the defaults are used all the same: the message is
     // shown once, never again for the same file in this run.
     QFile::remove(contesto.PercorsoIni);
-    contesto.Dialoghi.Avviso(MessaggioErrore, TitoloProgramma, Messaggi::Icona::Esclamazione);
+    contesto.Dialoghi.Avviso(nullptr, MessaggioErrore, TitoloProgramma,
+                             Messaggi::Icona::Esclamazione);
 }
 
 bool SalvaImpostazioni(const Contesto& contesto) {
@@ -176,10 +177,11 @@ bool SalvaImpostazioni(const Contesto& contesto) {
     return file.commit();
 }
 
-bool SalvaOAvvisa(const Contesto& contesto) {
+bool SalvaOAvvisa(const Contesto& contesto, QWidget* schermo) {
     if (SalvaImpostazioni(contesto))
         return true;
-    contesto.Dialoghi.Avviso(MessaggioSalvataggio, TitoloProgramma, Messaggi::Icona::Esclamazione);
+    contesto.Dialoghi.Avviso(schermo, MessaggioSalvataggio, TitoloProgramma,
+                             Messaggi::Icona::Esclamazione);
     return false;
 }
 

@@ -6,6 +6,7 @@
 #include <utility>
 
 class QIODevice;
+class QWidget;
 struct Contesto;
 
 // The settings folder shared with the maker's other programs, its readme and
@@ -48,7 +49,8 @@ QByteArray TestoLeggimi();
 bool CreaCartellaImpostazioni(const QString& cartella);
 
 // Loads NumeroVoce and VelocitaVoce from PercorsoIni, or the defaults. A bad
-// file is deleted, the user is told once, and the defaults are used.
+// file is deleted, the user is told once (no screen is shown yet), and the
+// defaults are used.
 void CaricaImpostazioni(Contesto& contesto);
 
 // Writes both values, replacing the file atomically. False when it could not
@@ -56,8 +58,8 @@ void CaricaImpostazioni(Contesto& contesto);
 bool SalvaImpostazioni(const Contesto& contesto);
 
 // SalvaImpostazioni for a choice the user made ("conferma", "Esci"): when the
-// file cannot be written the user is told so, once, and the choice stays in
-// memory for this run.
-bool SalvaOAvvisa(const Contesto& contesto);
+// file cannot be written the user is told so, once, over `schermo`, and the
+// choice stays in memory for this run.
+bool SalvaOAvvisa(const Contesto& contesto, QWidget* schermo);
 
 } // namespace Impostazioni

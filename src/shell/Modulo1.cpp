@@ -20,8 +20,9 @@
 
 bool Avvio(Contesto& contesto, IstanzaUnica& istanza) {
     if (!istanza.Acquisisci()) {
-        contesto.Dialoghi.Avviso(QString::fromUtf8(MessaggioSecondaCopia), QStringLiteral("Error"),
-                                 Messaggi::Icona::Critica);
+        // No screen is shown yet: the message stands alone.
+        contesto.Dialoghi.Avviso(nullptr, QString::fromUtf8(MessaggioSecondaCopia),
+                                 QStringLiteral("Error"), Messaggi::Icona::Critica);
         return false;
     }
     const QDir cartella(Impostazioni::CartellaImpostazioni());
@@ -41,6 +42,9 @@ int Main(int argc, char** argv) {
     // No display name: Qt would append it to every window's title ("Error —
     // Ertavino"), and each title must read exactly as the program sets it.
     QApplication::setApplicationName(QStringLiteral("ertavino"));
+    // The installed desktop entry's name: the Wayland app id, by which the
+    // desktop finds the program's icon and name for its windows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Ertavino"));
 
     // Message-box buttons in Italian whatever the desktop's language.
     QTranslator traduzioneQt;

@@ -2,6 +2,7 @@
 
 #include "core/Contesto.h"
 #include "exercises/SchermataEsercizio.h"
+#include "feedback/Messaggi.h"
 #include "shell/FormAvvio.h"
 #include "shell/FormImposta.h"
 #include "shell/FormMenu.h"
@@ -59,7 +60,7 @@ void Navigazione::ApriImposta() {
 void Navigazione::ConfermaImposta(QWidget* imposta) {
     // "conferma" always writes the file, changed or not. A file that cannot
     // be written is reported and leaves the choices in force for this run.
-    Impostazioni::SalvaOAvvisa(contesto_);
+    Impostazioni::SalvaOAvvisa(contesto_, imposta);
     TornaAlMenuDa(imposta);
 }
 
@@ -86,6 +87,9 @@ void Navigazione::CaricaRidimensiona(SchermoScalato* schermo) {
 
 void Navigazione::PassaA(QWidget* nuovo) {
     std::unique_ptr<QWidget> vecchio = std::exchange(schermo_, std::unique_ptr<QWidget>(nuovo));
+    // No screen has a caption of its own: the title bar, the taskbar and the
+    // window switcher show the program's name, as it is written.
+    nuovo->setWindowTitle(TitoloProgramma);
     nuovo->show();
     Scarica(vecchio.release());
 }

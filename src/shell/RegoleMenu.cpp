@@ -47,16 +47,16 @@ QString TestoInformazioni() {
            aCapo + QStringLiteral("mail: ") + PostaProgramma;
 }
 
-void MostraInformazioni(Messaggi& messaggi) {
-    messaggi.Avviso(TestoInformazioni(), TitoloDomande, Messaggi::Icona::Informazione);
+void MostraInformazioni(Messaggi& messaggi, QWidget* schermo) {
+    messaggi.Avviso(schermo, TestoInformazioni(), TitoloDomande, Messaggi::Icona::Informazione);
 }
 
-bool ChiediUscita(Contesto& contesto) {
-    if (!contesto.Dialoghi.Chiedi(DomandaUscita, TitoloDomande))
+bool ChiediUscita(Contesto& contesto, QWidget* schermo) {
+    if (!contesto.Dialoghi.Chiedi(schermo, DomandaUscita, TitoloDomande))
         return false;
     // The program ends whether or not the file could be written (the user
     // is told when it could not): the user asked to leave, and a file that
     // cannot be written now would not be writable by staying either.
-    Impostazioni::SalvaOAvvisa(contesto);
+    Impostazioni::SalvaOAvvisa(contesto, schermo);
     return true;
 }

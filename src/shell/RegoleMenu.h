@@ -6,6 +6,7 @@
 #include <array>
 
 class Messaggi;
+class QWidget;
 struct Contesto;
 
 // One exercise button of the main menu: where it stands, what it says, and
@@ -36,10 +37,11 @@ inline const QString PostaProgramma = QStringLiteral("ertavino@example.org");
 // e-mail address.
 QString TestoInformazioni();
 
-// Shows the credits with the information icon and a single OK button.
-void MostraInformazioni(Messaggi& messaggi);
+// Shows the credits over `schermo` with the information icon and a single OK
+// button.
+void MostraInformazioni(Messaggi& messaggi, QWidget* schermo);
 
-// Asks whether to leave the program. On Yes the settings file is written
-// (even when nothing changed) and the answer is true: the caller ends the
-// program at once. On No nothing changes.
-bool ChiediUscita(Contesto& contesto);
+// Asks over `schermo` whether to leave the program. On Yes the settings file
+// is written (even when nothing changed) and the answer is true: the caller
+// ends the program at once. On No nothing changes.
+bool ChiediUscita(Contesto& contesto, QWidget* schermo);

@@ -93,10 +93,11 @@ private slots:
             p.Premi("Command1"); // "Esci", Yes
             QVERIFY(p.finita);
             // A save that fails is said, once per save, and the run goes on.
-            const QString non = "Non è stato possibile salvare le impostazioni. | Ertavino (!)\n";
-            const QString domande = "Vuoi tornare al menù? | Uso dell'ertavino ?\n"
-                                    "Vuoi uscire dal programma? | Uso dell'ertavino ?\n";
-            QCOMPARE(p.messaggi.Detti() + '\n', salvabile ? domande : non + domande + non);
+            const QString non = "Non è stato possibile salvare le impostazioni. | Ertavino (!) @";
+            const QString domande = "Vuoi tornare al menù? | Uso dell'ertavino ? @frmRuota7\n"
+                                    "Vuoi uscire dal programma? | Uso dell'ertavino ? @FormMenu\n";
+            QCOMPARE(p.messaggi.Detti() + '\n',
+                     salvabile ? domande : non + "FormImposta\n" + domande + non + "FormMenu\n");
             setrlimit(RLIMIT_FSIZE, &disco);
             QCOMPARE(LeggiFile(ini), salvati);
             for (const QString& f : QDir(cartella).entryList(QDir::Files))

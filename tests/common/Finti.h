@@ -7,6 +7,7 @@
 
 #include <QStringList>
 #include <QTest>
+#include <QWidget>
 
 // A random generator returning a scripted sequence; running out fails the test.
 struct GeneratoreScritto : GeneratoreCasuale {
@@ -31,20 +32,21 @@ struct MessaggiRegistrati : Messaggi {
     struct Voce {
         QString testo, titolo;
         Icona icona;
+        QString sopra; // " @" and the asking screen's objectName; empty for none
     };
-    void Avviso(const QString& testo, const QString& titolo, Icona icona) override {
-        registro.append({testo, titolo, icona});
+    void Avviso(QWidget* s, const QString& testo, const QString& titolo, Icona i) override {
+        registro.append({testo, titolo, i, s ? " @" + s->objectName() : ""});
     }
-    bool Chiedi(const QString& testo, const QString& titolo) override {
-        registro.append({testo, titolo, Icona::Domanda});
+    bool Chiedi(QWidget* s, const QString& testo, const QString& titolo) override {
+        registro.append({testo, titolo, Icona::Domanda, s ? " @" + s->objectName() : ""});
         return risposte.isEmpty() ? rispostaPredefinita : risposte.takeFirst();
     }
-    // The boxes shown, a line each: text | title, and the icon (i), (!), (x) or ?.
+    // The boxes shown, a line each: text | title, the icon (i), (!), (x) or ?, sopra.
     QString Detti() const {
         static const char* const icone[] = {"", " (i)", " (!)", " (x)", " ?"};
         QStringList righe;
         for (const Voce& m : registro)
-            righe << m.testo + " | " + m.titolo + icone[int(m.icona)];
+            righe << m.testo + " | " + m.titolo + icone[int(m.icona)] + m.sopra;
         return righe.join('\n');
     }
     QList<Voce> registro;

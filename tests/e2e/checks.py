@@ -19,6 +19,8 @@ from harness import Program, Recorder, StageFailure, expect, run_quiet, wait_for
 BACK_TO_MENU = "Vuoi tornare al menù?"
 EXIT_PROGRAM = "Vuoi uscire dal programma?"
 QUESTION = "Uso dell'ertavino"  # the title of the program's questions
+NAME = "Ertavino"  # the title of every screen
+DESKTOP_ENTRY = "share/applications/org.example.Ertavino.desktop"
 INSTRUCTION = "Clicca dove deve arrivare la lancetta rossa"
 # Loudness, a fraction of full scale: speech is far above; an idle sink gives zeros.
 SPEAKING, SILENT = 0.01, 0.001
@@ -35,13 +37,13 @@ def saved(stage, expected):
     expect(content == expected, f"the settings file holds {content!r}, not {expected!r}")
 
 
-def launch(stage, settings=None, menu=False):
-    """Starts the program with settings as its settings file, finds it on the
-    accessibility bus by process id (two copies may run), opens its menu."""
+def launch(stage, settings=None, menu=False, env=None):
+    """Starts the program (with env) and settings as its settings file, finds it
+    on the accessibility bus by process id (two copies may run), opens its menu."""
     Path(stage.settings_file).unlink(missing_ok=True)
     if settings:
         Path(stage.settings_file).write_bytes(settings)
-    program = Program(stage.processes, os.path.join(stage.prefix, "bin", "ertavino"))
+    program = Program(stage.processes, os.path.join(stage.prefix, "bin", "ertavino"), env)
 
     def find_app():
         expect(program.proc.poll() is None, f"the program ended with status {program.proc.poll()}")
@@ -70,11 +72,28 @@ def xdotool(*args):
     return run_quiet(["xdotool", *map(str, args)]).stdout.split()
 
 
-def window_titles(pid):
-    """The titles of the process's windows as a window manager reads them."""
-    props = [run_quiet(["xprop", "-id", w, "_NET_WM_NAME"]).stdout.strip()
-             for w in xdotool("search", "--onlyvisible", "--pid", pid)]
-    return [m and m[1] for m in (re.search(r'= "(.*)"$', p) for p in props)]
+def newest(program, title):
+    """The newest window the program shows, once titled title for a window manager."""
+    def titled():
+        window = xdotool("search", "--onlyvisible", "--pid", program.pid)[-1]
+        name = run_quiet(["xprop", "-id", window, "_NET_WM_NAME"]).stdout.strip()
+        return name.endswith(f'= "{title}"') and window
+    return wait_for(titled, 5, f"the newest window to be titled '{title}'")
+
+
+def window_class(stage, program):
+    """The class of the program's window is the one its desktop entry names."""
+    found = run_quiet(["xprop", "-id", newest(program, NAME), "WM_CLASS"])
+    wanted = found.stdout.split(", ")[-1].strip()[1:-1]
+    expect(f"\nStartupWMClass={wanted}\n" in Path(stage.prefix, DESKTOP_ENTRY).read_text(),
+           f"{found.stdout.strip()}: its class is not the entry's StartupWMClass")
+
+
+def over_its_screen(program):
+    """The newest window is a dialog of the other, for a window manager to centre it there."""
+    screen, box = xdotool("search", "--onlyvisible", "--pid", program.pid)
+    parent = run_quiet(["xprop", "-id", box, "WM_TRANSIENT_FOR"]).stdout.split("# ")[-1].strip()
+    expect(parent == hex(int(screen)), f"the box is a dialog of {parent}, not of its screen")
 
 
 def message(program, text, title):
@@ -82,9 +101,8 @@ def message(program, text, title):
     box = find(program.app, what=f"the message '{text}'", test=lambda n: n.roleName in (
         "alert", "dialog") and n.findChild(lambda m: m.roleName == "label" and m.name == text,
                                            retry=False, requireResult=False))
-    titles = window_titles(program.pid)
-    expect(box.name == title and title in titles, f"the message '{text}' is titled '{box.name}' "
-           f"(the window manager reads the program's windows as {titles}), not '{title}'")
+    newest(program, title)
+    expect(box.name == title, f"the message '{text}' is titled '{box.name}', not '{title}'")
     return box
 
 
@@ -94,12 +112,11 @@ def answer(program, caption, text, reply):
     find(message(program, text, QUESTION), reply).click()
 
 
-def tab_to(program, wanted, *keys, title=None):
+def tab_to(program, wanted, *keys, title=NAME):
     """Focuses the newest window, as a window manager would (the X server runs
-    none), presses Tab until the focus is on `wanted` (a name, role or
-    place), then keys."""
-    query = ["search", "--onlyvisible", "--pid", program.pid] + (["--name", title] if title else [])
-    xdotool("windowfocus", "--sync", wait_for(lambda: xdotool(*query)[-1:], 5, "a shown window")[0])
+    none), once titled title; presses Tab until the focus is on `wanted` (a
+    name, role or place), then keys."""
+    xdotool("windowfocus", "--sync", newest(program, title))
 
     def focused():  # a container around the control may say it is focused too
         return (program.app.findChildren(lambda n: n.focused and n.focusable) or [None])[-1]
@@ -166,24 +183,13 @@ def accessibility(stage):
 
 def installed_files(stage):
     # By name: a shared prefix such as /usr holds other programs' entries.
-    files = {f"share/ertavino/suoni/{s}.wav": ["test", "-s"]
-             for s in ("si1", "si2", "si3", "si4", "no")}
-    files.update({"bin/ertavino": ["test", "-x"],
-                  "share/applications/org.example.Ertavino.desktop": ["desktop-file-validate"],
-                  "share/metainfo/org.example.Ertavino.metainfo.xml":
-                      ["appstreamcli", "validate", "--no-net"],
-                  "share/icons/hicolor/scalable/apps/org.example.Ertavino.svg": ["test", "-s"]})
+    files = {DESKTOP_ENTRY: ["desktop-file-validate"],
+             "share/metainfo/org.example.Ertavino.metainfo.xml":
+                 ["appstreamcli", "validate", "--no-net"],
+             "share/icons/hicolor/scalable/apps/org.example.Ertavino.svg": ["test", "-s"]}
     for name, test in files.items():
         result = run_quiet(test + [os.path.join(stage.prefix, name)], timeout=60)
         expect(result.returncode == 0, f"{' '.join(test)} {name}: {result.stdout}{result.stderr}")
-
-
-def fonts(stage):
-    """The faces the screens ask for resolve to their metric-compatible ones."""
-    for asked, wanted in (("Arial", "Liberation Sans"), ("Arial:bold", "Liberation Sans"),
-                          ("Comic Sans MS", "Comic Neue"), ("Comic Sans MS:bold", "Comic Neue")):
-        got = run_quiet(["fc-match", "-f", "%{family}", asked], timeout=30).stdout
-        expect(wanted in got.split(","), f"'{asked}' is drawn in '{got}', not '{wanted}'")
 
 
 def second_copy_refused(stage):
@@ -202,8 +208,7 @@ def keyboard_alone(stage):
     program = launch(stage)
     app = program.app
     find(app, "Avvio")
-    expect(window_titles(program.pid) == ["ertavino"],
-           f"the start screen's window is titled {window_titles(program.pid)}")
+    window_class(stage, program)
     audit(stage, app, "avvio")
     tab_to(program, "Avvio", "space")
     audit(stage, app, "menu")
@@ -212,10 +217,9 @@ def keyboard_alone(stage):
     audit(stage, app, "esercizio-frecce")
     tab_to(program, "scroll bar", "Right")
     wait_for(lambda: digital_time(app) == "1 : 00", 5, "the right arrow key to set 1 : 00")
-    rawinput.pressKey("Left")
-    wait_for(lambda: digital_time(app) == "12 : 00", 5, "the left arrow key to wrap 1 to 12 : 00")
     tab_to(program, "Esci", "space")
     message(program, BACK_TO_MENU, QUESTION)
+    over_its_screen(program)
     tab_to(program, "Sì", "space", title=QUESTION)
     tab_to(program, "Imposta voce", "space")
     before = wait_for(lambda: speed(app), 10, "the caption 'Velocità = ...'")
@@ -231,17 +235,8 @@ def bad_settings_file(stage):
     program = launch(stage, b"7\r\n")
     app = program.app
     box = message(program, "C'è stato un errore nel recuperare le configurazioni!", "Ertavino")
-    expect(not os.path.exists(stage.settings_file), "the bad settings file is still there")
     find(box, "OK").click()
-    find(app, "Avvio").click()
-    find(app, "Imposta voce").click()
-    expect(not dialogs(app), "a second message appeared")
-    wait_for(lambda: speed(app) == 135, 10, "the caption 'Velocità = 135' of the default speed")
-    find(app, "conferma").click()
-    find(app, "Imposta voce")
-    saved(stage, settings_bytes(1, 135))
-    answer(program, "Esci", EXIT_PROGRAM, "Sì")
-    program.ended("the program to end after 'Esci', 'Sì'")
+    find(app, "Avvio")
 
 
 def voice_names(program):
@@ -417,5 +412,5 @@ def speech_service_started(stage):
 
 
 # In this order; each is named after its function, as --only finds it.
-ALL = [installed_files, fonts, second_copy_refused, keyboard_alone, bad_settings_file,
+ALL = [installed_files, second_copy_refused, keyboard_alone, bad_settings_file,
        speech_service_voices, speech_service_started, accessibility]

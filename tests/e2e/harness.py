@@ -101,13 +101,13 @@ class Program:
 
     runs = 0
 
-    def __init__(self, processes, executable):
+    def __init__(self, processes, executable, env=None):
         Program.runs += 1
         self.path = os.path.join(processes.logdir, f"ertavino-{Program.runs}.log")
         self.proc = processes.start(f"ertavino-{Program.runs}", [executable], extra_env={
             "QT_QPA_PLATFORM": "xcb", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
             "QT_LOGGING_RULES": "ertavino.*.debug=true",
-            "QT_MESSAGE_PATTERN": "%{category}: %{message}"})
+            "QT_MESSAGE_PATTERN": "%{category}: %{message}", **(env or {})})
         self.pid = self.proc.pid
 
     def lines(self):  # whole lines only
@@ -260,7 +260,8 @@ def main():
     try:
         set_up(stage, args.build)
         import checks
-        for check in checks.ALL:
+        import wayland
+        for check in checks.ALL + wayland.ALL:
             name = check.__name__.replace("_", " ")
             if args.only and not any(o in name for o in args.only):
                 continue

@@ -125,7 +125,8 @@ private slots:
         QCOMPARE(prog.motore.registro, QStringList{"voce: 2"} + invito);
         // A refused voice is said so, and kept: it is what a save writes.
         combo->setCurrentIndex(2);
-        QCOMPARE(prog.p.messaggi.Detti(), "non posso selezionare questa voce | Ertavino");
+        QCOMPARE(prog.p.messaggi.Detti(),
+                 "non posso selezionare questa voce | Ertavino @FormImposta");
         // The speed shows at once, reaching the engine with a click on the mouth.
         prog.motore.registro.clear();
         prog.p.Figlio<QScrollBar>("HScroll1")->setValue(90);

@@ -9,7 +9,7 @@
 #include "core/Contesto.h"
 #include "core/GeneratoreCasuale.h"
 #include "feedback/MessaggiQt.h"
-#include "feedback/SuonatoreQt.h"
+#include "feedback/SuonatorePulse.h"
 #include "layout/clsResize.h"
 #include "shell/Navigazione.h"
 #include "speech/MotoreEspeak.h"
@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
 
     GeneratoreCasuale casuale;
     MessaggiQt messaggi;
-    SuonatoreQt suoni;
+    SuonatorePulse suoni;
     Contesto contesto(casuale, messaggi, suoni);
     MotoreEspeak motore;
     Navigazione navigazione(contesto, motore);

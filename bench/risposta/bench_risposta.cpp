@@ -16,7 +16,7 @@
 #include "exercises/SchermataEsercizio.h"
 #include "exercises/TabellaEsercizi.h"
 #include "feedback/MessaggiQt.h"
-#include "feedback/SuonatoreQt.h"
+#include "feedback/SuonatorePulse.h"
 #include "speech/MotoreEspeak.h"
 
 #include <QAbstractButton>
@@ -217,7 +217,7 @@ int main(int argc, char** argv) {
     GeneratoreCasuale casuale;
     casuale.Semina(2003);
     MessaggiQt messaggi;
-    SuonatoreQt suoni;
+    SuonatorePulse suoni;
     Contesto contesto(casuale, messaggi, suoni);
     MotoreEspeak motore;
 

@@ -21,7 +21,7 @@
 #include "speech/MotoreServizio.h"
 #include "speech/MotoreVoci.h"
 #include "speech/SessioneEspeak.h"
-#include "speech/UscitaAudioQt.h"
+#include "speech/UscitaAudioPulse.h"
 #include "speech/VelocitaVoce.h"
 
 #include <QCoreApplication>
@@ -41,7 +41,6 @@ using Orologio = std::chrono::steady_clock;
 // Nanoseconds on the steady clock when the current request's first sound
 // reached the output; 0 until then.
 std::atomic<qint64> primaConsegna{0};
-std::atomic<bool> conSuono{false};
 
 qint64 Adesso() {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(Orologio::now().time_since_epoch())
@@ -51,10 +50,8 @@ qint64 Adesso() {
 // The real output, noting when it is first handed sound.
 class UscitaCronometrata : public UscitaAudio {
 public:
-    void Prepara(int campioniAlSecondo) override {
-        vera_.Prepara(campioniAlSecondo);
-        conSuono = vera_.ConSuono();
-    }
+    explicit UscitaCronometrata(std::shared_ptr<UscitaPulse> uscita) : vera_(std::move(uscita)) {}
+    void Prepara(int campioniAlSecondo) override { vera_.Prepara(campioniAlSecondo); }
     qint64 Scrivi(const char* dati, qint64 byte) override {
         // Taken once the output has accepted it: opening the sink counts.
         const qint64 presi = vera_.Scrivi(dati, byte);
@@ -67,7 +64,7 @@ public:
     void Ferma() override { vera_.Ferma(); }
 
 private:
-    UscitaAudioQt vera_;
+    UscitaAudioPulse vera_;
 };
 
 // The shortest and the longest question sentence, found by drawing many
@@ -185,8 +182,11 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    MotoreEspeak motore(MotoreEspeak::Opzioni{
-        {}, [] { return std::unique_ptr<UscitaAudio>(new UscitaCronometrata); }});
+    const auto uscitaVera = std::make_shared<UscitaPulse>();
+    MotoreEspeak motore(MotoreEspeak::Opzioni{{}, [uscitaVera] {
+                                                  return std::unique_ptr<UscitaAudio>(
+                                                      new UscitaCronometrata(uscitaVera));
+                                              }});
     if (motore.NumeroVoci() == 0) {
         std::fprintf(stderr, "no Italian voice installed\n");
         return 1;
@@ -196,7 +196,7 @@ int main(int argc, char** argv) {
         !PrimoSuono(motore, lunga, ripetizioni, motoreLunga))
         return 1;
 
-    const char* uscita = conSuono ? "sound server" : "no sound device, silent timing";
+    const char* uscita = uscitaVera->ConSuono() ? "sound server" : "no sound server, silent timing";
     for (const auto& [nome, frase, m, diretta] :
          {std::tuple{"shortest", corta, motoreCorta, direttaCorta},
           std::tuple{"longest", lunga, motoreLunga, direttaLunga}}) {
@@ -223,6 +223,18 @@ int main(int argc, char** argv) {
     MotoreServizio servizio;
     MotoreVoci voci({&motore, &servizio});
     voci.RileggiVoci();
+    const int volte = std::max(1, ripetizioni / 4);
+    Misure incorporata;
+    if (!PrimoSuonoAlServer(voci, 1, lunga, volte, orecchio, incorporata))
+        return 1;
+    std::printf("speak request -> first sound at the sound server, longest question, embedded "
+                "voice: %s\n",
+                qPrintable(incorporata.Riassunto()));
+    RigaRisultati(
+        {QStringLiteral("2. Speech latency to the sound server, longest question, "
+                        "embedded voice"),
+         incorporata.Riassunto(), QStringLiteral("-"), QStringLiteral("median < 10 ms"),
+         incorporata.Mediana() < 10.0 ? QStringLiteral("met") : QStringLiteral("missed")});
     int numeroFestival = 0;
     for (int n = 1; n <= voci.NumeroVoci(); ++n)
         numeroFestival = voci.NomeVoce(n) == festival ? n : numeroFestival;
@@ -231,15 +243,12 @@ int main(int argc, char** argv) {
                     qPrintable(festival));
         return 0;
     }
-    const int volte = std::max(1, ripetizioni / 4);
-    Misure incorporata, servizioFestival;
-    if (!PrimoSuonoAlServer(voci, 1, lunga, volte, orecchio, incorporata) ||
-        !PrimoSuonoAlServer(voci, numeroFestival, lunga, volte, orecchio, servizioFestival))
+    Misure servizioFestival;
+    if (!PrimoSuonoAlServer(voci, numeroFestival, lunga, volte, orecchio, servizioFestival))
         return 1;
     std::printf("speak request -> first sound at the sound server, longest question, %s through "
-                "the speech service: %s\n  embedded voice, same measure: %s\n",
-                qPrintable(festival), qPrintable(servizioFestival.Riassunto()),
-                qPrintable(incorporata.Riassunto()));
+                "the speech service: %s\n",
+                qPrintable(festival), qPrintable(servizioFestival.Riassunto()));
     RigaRisultati({QStringLiteral("2. Speech latency to the sound server, longest question, "
                                   "festival's %1 through speech-dispatcher")
                        .arg(festival.section(QLatin1Char(' '), 0, 0)),

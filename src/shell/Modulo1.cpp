@@ -3,7 +3,7 @@
 #include "core/Contesto.h"
 #include "core/GeneratoreCasuale.h"
 #include "feedback/MessaggiQt.h"
-#include "feedback/SuonatoreQt.h"
+#include "feedback/SuonatorePulse.h"
 #include "shell/Impostazioni.h"
 #include "shell/IstanzaUnica.h"
 #include "shell/Navigazione.h"
@@ -11,6 +11,7 @@
 #include "speech/MotorePico.h"
 #include "speech/MotoreServizio.h"
 #include "speech/MotoreVoci.h"
+#include "speech/UscitaAudioPulse.h"
 
 #include <QApplication>
 #include <QDir>
@@ -54,16 +55,21 @@ int Main(int argc, char** argv) {
 
     MessaggiQt messaggi;
     GeneratoreCasuale casuale;
-    SuonatoreQt suoni;
+    // The one connection to the sound server, for the feedback sounds and the
+    // speech alike.
+    const auto uscita = std::make_shared<UscitaPulse>();
+    SuonatorePulse suoni(CartellaDati(QStringLiteral("suoni")), uscita);
     Contesto contesto(casuale, messaggi, suoni);
     IstanzaUnica istanza;
     if (!Avvio(contesto, istanza))
         return 0;
 
     // The speech engines of the run, shared by every talking screen; they
-    // outlive the screens, which are deleted with the screen flow.
-    MotorePico pico({.avvioRinviato = true});
-    MotoreEspeak motore({.avvioRinviato = true});
+    // outlive the screens, which are deleted with the screen flow. Both
+    // speak on the voice channel of the one sound output.
+    const auto voce = [uscita] { return std::make_unique<UscitaAudioPulse>(uscita); };
+    MotorePico pico({.uscita = voce, .avvioRinviato = true});
+    MotoreEspeak motore({.uscita = voce, .avvioRinviato = true});
     MotoreServizio servizio; // the desktop's speech service: reached on first need
     MotoreVoci voci({&pico, &motore, &servizio});
     Navigazione navigazione(contesto, voci);

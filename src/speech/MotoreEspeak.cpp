@@ -1,7 +1,7 @@
 #include "speech/MotoreEspeak.h"
 
 #include "speech/SessioneEspeak.h"
-#include "speech/UscitaAudioQt.h"
+#include "speech/UscitaAudioPulse.h"
 
 MotoreEspeak::MotoreEspeak(QObject* parent) : MotoreEspeak(Opzioni{}, parent) {}
 
@@ -11,7 +11,7 @@ MotoreEspeak::MotoreEspeak(Opzioni opzioni, QObject* parent)
                          },
                          opzioni.uscita
                              ? std::move(opzioni.uscita)
-                             : [] { return std::unique_ptr<UscitaAudio>(new UscitaAudioQt); },
+                             : [] { return std::unique_ptr<UscitaAudio>(new UscitaAudioPulse); },
                          opzioni.avvioRinviato},
                         parent) {
     setObjectName(QStringLiteral("embedded espeak-ng"));

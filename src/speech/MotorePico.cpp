@@ -1,7 +1,7 @@
 #include "speech/MotorePico.h"
 
 #include "speech/SessionePico.h"
-#include "speech/UscitaAudioQt.h"
+#include "speech/UscitaAudioPulse.h"
 
 namespace {
 QString OppureInstallata(const QString& dato, const char* variabile, const char* installata) {
@@ -18,7 +18,7 @@ MotorePico::MotorePico(Opzioni opzioni, QObject* parent)
                return std::unique_ptr<Sintetizzatore>(new SessionePico(libreria, lingue));
            },
            opzioni.uscita ? std::move(opzioni.uscita)
-                          : [] { return std::unique_ptr<UscitaAudio>(new UscitaAudioQt); },
+                          : [] { return std::unique_ptr<UscitaAudio>(new UscitaAudioPulse); },
            opzioni.avvioRinviato},
           parent) {
     setObjectName(QStringLiteral("embedded Pico"));

@@ -2,7 +2,7 @@
 // stays usable and loses nothing, and the next start finds the last good save.
 #include "CasaDiProva.h"
 #include "ProgrammaDiProva.h"
-#include "feedback/SuonatoreQt.h"
+#include "feedback/SuonatorePulse.h"
 #include "speech/MotoreEspeak.h"
 
 #include <QComboBox>
@@ -63,7 +63,7 @@ private slots:
         const QByteArray letti = buona ? " 2 \r\n 150 \r\n" : " 1 \r\n 135 \r\n";
         QByteArray salvati = LeggiFile(ini);
         GeneratoreCasuale casuale;
-        SuonatoreQt suonatore(cartellaSuoni ? CartellaDati("suoni") : manca);
+        SuonatorePulse suonatore(cartellaSuoni ? CartellaDati("suoni") : manca);
         MotoreEspeak motore(MotoreEspeak::Opzioni{datiVocali ? QString() : manca, {}});
         {
             // A bad file is reported once and the defaults are used.

@@ -2,13 +2,14 @@
 # folder or one that the table below allows it, as the README's "Where things
 # are" shows.   cmake -DSORGENTI=<src folder> -P inclusioni.cmake
 cmake_minimum_required(VERSION 3.25)
-set(permesse_shell exercises language clockface speech feedback layout core)
-set(permesse_exercises language clockface speech feedback layout core)
+set(permesse_shell exercises language clockface speech feedback layout sound core)
+set(permesse_exercises language clockface speech feedback layout sound core)
 set(permesse_language core)
 set(permesse_clockface layout core)
-set(permesse_speech core)
-set(permesse_feedback core)
+set(permesse_speech sound core)
+set(permesse_feedback sound core)
 set(permesse_layout core)
+set(permesse_sound core)
 set(permesse_core "")
 set(permesse_radice shell) # main.cpp, beside the folders
 

@@ -411,6 +411,35 @@ def speech_service_started(stage):
         heard(recorder.stop(), ((ours, ended), True), ((ended + 0.3, ended + 3), True))
 
 
+def ertavino_streams(stage):
+    """The properties of each stream the program plays at the sound server."""
+    listing = run_quiet(["pactl", "list", "sink-inputs"], stage.processes.env).stdout
+    return [dict(re.findall(r'^\s*([\w.]+) = "([^"]*)"$', block, re.M))
+            for block in listing.split("Sink Input #")[1:]
+            if 'application.process.binary = "ertavino"' in block]
+
+
+def mixer_names_the_program(stage):
+    """The streams that speak and that sound an answer are named Ertavino,
+    with the program's icon and a role the mixer can tell apart."""
+    program = launch(stage, menu=True)
+    solo_ore(program.app, 0).click()
+    named = {"application.name": "Ertavino", "application.icon_name": "org.example.Ertavino"}
+    for role, what in (("a11y", "the speech"), ("event", "the wrong answer's sound")):
+        if role == "event":
+            hour = int(wait_for(lambda: digital_time(program.app), 5, "the time").split(" : ")[0])
+            dial = find(program.app, "12", "label").parent.findChildren(
+                lambda n: n.roleName == "label" and n.name == str(hour % 12 + 1))
+            dial[0].click()
+        streams = wait_for(lambda: [s for s in ertavino_streams(stage)
+                                    if s.get("media.role") == role], 10, f"{what}'s stream")
+        expect(all(named.items() <= s.items() for s in streams),
+               f"{what} plays as {[{k: s.get(k) for k in named} for s in streams]}, not {named}")
+    answer(program, "Esci", BACK_TO_MENU, "Sì")
+    answer(program, "Esci", EXIT_PROGRAM, "Sì")
+    program.ended("the program to end after 'Esci', 'Sì'")
+
+
 # In this order; each is named after its function, as --only finds it.
 ALL = [installed_files, second_copy_refused, keyboard_alone, bad_settings_file,
-       speech_service_voices, speech_service_started, accessibility]
+       speech_service_voices, speech_service_started, accessibility, mixer_names_the_program]

@@ -1,6 +1,6 @@
 #include "Finti.h"
 #include "feedback/Colori.h"
-#include "feedback/SuonatoreQt.h"
+#include "feedback/SuonatorePulse.h"
 #include "feedback/SuoniFeedback.h"
 
 #include <QFileInfo>
@@ -38,7 +38,7 @@ private slots:
                  QStringList({"si1.wav", "si2.wav", "si3.wav", "si4.wav", "no.wav"}));
         QCOMPARE(p.casuale.usati, 4);
         QVERIFY(QFileInfo(CartellaDati("suoni") + "/si4.wav").isFile());
-        SuonatoreQt(QString()).Suona("si1.wav");
+        SuonatorePulse(QString()).Suona("si1.wav");
     }
 };
 

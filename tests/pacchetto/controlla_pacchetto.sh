@@ -12,13 +12,15 @@ deb=$out/ertavino_${version}_amd64.deb
 [ "${debs[*]}" = "$deb" ] || fail "packages made: ${debs[*]}"
 
 # What the program loads without linking it, the libraries dpkg-shlibdeps
-# found, and nothing that builds or tests.
+# found (sound through libpulse, not Qt Multimedia), and nothing that builds
+# or tests.
 depends=$(dpkg-deb -f "$deb" Depends)
 for p in espeak-ng-data fonts-liberation fonts-comic-neue qt6-translations-l10n qt6-wayland \
-  libespeak-ng1 libqt6multimedia6 libqt6svg6 libqt6widgets6; do
+  libespeak-ng1 libpulse0 libsndfile1 libqt6svg6 libqt6widgets6; do
   grep -Eq "(^|, )$p( |,|$)" <<<"$depends" || fail "Depends lacks $p: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Suggests)" = libttspico0 ] || fail "Suggests: $(dpkg-deb -f "$deb" Suggests)"
+! grep -qi multimedia <<<"$depends" || fail "Qt Multimedia is required: $depends"
 relations=$(dpkg-deb -f "$deb" Pre-Depends Depends Recommends Suggests)
 ! grep -Eq -- '-dev\b|-dbg\b|\b(build-essential|cmake|clang|lintian|xvfb|xdotool)\b' <<<"$relations" ||
   fail "a package for building or testing is required: $relations"

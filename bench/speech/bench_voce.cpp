@@ -17,12 +17,12 @@
 
 #include "core/GeneratoreCasuale.h"
 #include "language/Domanda.h"
-#include "speech/MotoreEspeak.h"
-#include "speech/MotoreServizio.h"
 #include "speech/MotoreVoci.h"
-#include "speech/SessioneEspeak.h"
 #include "speech/UscitaAudioPulse.h"
 #include "speech/VelocitaVoce.h"
+#include "speech/espeak/MotoreEspeak.h"
+#include "speech/espeak/SessioneEspeak.h"
+#include "speech/servizio/MotoreServizio.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -7,11 +7,11 @@
 #include "shell/Impostazioni.h"
 #include "shell/IstanzaUnica.h"
 #include "shell/Navigazione.h"
-#include "speech/MotoreEspeak.h"
-#include "speech/MotorePico.h"
-#include "speech/MotoreServizio.h"
 #include "speech/MotoreVoci.h"
 #include "speech/UscitaAudioPulse.h"
+#include "speech/espeak/MotoreEspeak.h"
+#include "speech/pico/MotorePico.h"
+#include "speech/servizio/MotoreServizio.h"
 
 #include <QApplication>
 #include <QDir>

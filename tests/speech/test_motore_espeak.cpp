@@ -2,9 +2,9 @@
 #include "MotoreVoceRegistrato.h"
 #include "language/Frasi.h"
 #include "speech/Bocca.h"
-#include "speech/MotoreEspeak.h"
 #include "speech/MotoreVoci.h"
-#include "speech/SessioneEspeak.h"
+#include "speech/espeak/MotoreEspeak.h"
+#include "speech/espeak/SessioneEspeak.h"
 
 #include <QDir>
 #include <QRegularExpression>

@@ -1,10 +1,10 @@
 #include "MotoreDiProva.h"
-#include "speech/MotoreEspeak.h"
-#include "speech/MotorePico.h"
 #include "speech/MotoreVoci.h"
-#include "speech/SessionePico.h"
 #include "speech/Sonorita.h"
 #include "speech/UscitaAudioPulse.h"
+#include "speech/espeak/MotoreEspeak.h"
+#include "speech/pico/MotorePico.h"
+#include "speech/pico/SessionePico.h"
 
 #include <QElapsedTimer>
 #include <QTest>

@@ -1,7 +1,7 @@
-#include "speech/MotorePico.h"
+#include "speech/pico/MotorePico.h"
 
-#include "speech/SessionePico.h"
 #include "speech/UscitaAudioPulse.h"
+#include "speech/pico/SessionePico.h"
 
 namespace {
 QString OppureInstallata(const QString& dato, const char* variabile, const char* installata) {

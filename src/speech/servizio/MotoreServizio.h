@@ -2,7 +2,7 @@
 
 #include "speech/MotoreVoce.h"
 #include "speech/RegoleServizio.h"
-#include "speech/SessioneServizio.h"
+#include "speech/servizio/SessioneServizio.h"
 
 #include <QSet>
 #include <QTimer>

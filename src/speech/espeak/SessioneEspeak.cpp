@@ -1,4 +1,4 @@
-#include "speech/SessioneEspeak.h"
+#include "speech/espeak/SessioneEspeak.h"
 
 #include "speech/Pronuncia.h"
 #include "speech/RegistroVoce.h"

@@ -1,7 +1,7 @@
-#include "speech/MotoreEspeak.h"
+#include "speech/espeak/MotoreEspeak.h"
 
-#include "speech/SessioneEspeak.h"
 #include "speech/UscitaAudioPulse.h"
+#include "speech/espeak/SessioneEspeak.h"
 
 MotoreEspeak::MotoreEspeak(QObject* parent) : MotoreEspeak(Opzioni{}, parent) {}
 

@@ -1,4 +1,4 @@
-#include "speech/SessionePico.h"
+#include "speech/pico/SessionePico.h"
 
 #include "speech/Pronuncia.h"
 #include "speech/RegistroVoce.h"

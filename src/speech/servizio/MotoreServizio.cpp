@@ -1,4 +1,4 @@
-#include "speech/MotoreServizio.h"
+#include "speech/servizio/MotoreServizio.h"
 
 #include "speech/RegistroVoce.h"
 

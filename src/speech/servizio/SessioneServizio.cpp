@@ -1,4 +1,4 @@
-#include "speech/SessioneServizio.h"
+#include "speech/servizio/SessioneServizio.h"
 
 #include "speech/Pronuncia.h"
 #include "speech/RegistroVoce.h"

@@ -1,12 +1,19 @@
 #include "speech/MotoreIncorporato.h"
 
-MotoreIncorporato::MotoreIncorporato(Opzioni opzioni, QObject* parent) : MotoreVoce(parent) {
+namespace {
+LavoratoreVoce* NuovoLavoratore(MotoreIncorporato::Opzioni& opzioni,
+                                const std::atomic<int>& generazione,
+                                std::shared_future<QList<VoceItaliana>>& primeVoci) {
     std::promise<QList<VoceItaliana>> promessa;
-    primeVoci_ = promessa.get_future().share();
-    lavoratore_ = new LavoratoreVoce(std::move(opzioni.sintetizzatore), std::move(opzioni.uscita),
-                                     generazione_, std::move(promessa));
-    lavoratore_->moveToThread(&filo_);
-    connect(&filo_, &QThread::finished, lavoratore_, &QObject::deleteLater);
+    primeVoci = promessa.get_future().share();
+    return new LavoratoreVoce(std::move(opzioni.sintetizzatore), std::move(opzioni.uscita),
+                              generazione, std::move(promessa));
+}
+} // namespace
+
+MotoreIncorporato::MotoreIncorporato(Opzioni opzioni, QObject* parent)
+    : MotoreVoce(parent), lavoratore_(NuovoLavoratore(opzioni, generazione_, primeVoci_)),
+      filo_(lavoratore_, QStringLiteral("voce")) {
     connect(lavoratore_, &LavoratoreVoce::Livello, this, &MotoreVoce::Livello);
     // A silence the worker reached before taking the texts posted since is
     // not the engine's: theirs comes later.
@@ -14,26 +21,21 @@ MotoreIncorporato::MotoreIncorporato(Opzioni opzioni, QObject* parent) : MotoreV
         if (ricevuti == inviati_)
             emit Silenzio();
     });
-    filo_.setObjectName(QStringLiteral("voce"));
     // Requests posted before the thread runs wait in its queue, behind Avvia.
-    QMetaObject::invokeMethod(lavoratore_, &LavoratoreVoce::Avvia, Qt::QueuedConnection);
+    filo_.Posta([l = lavoratore_] { l->Avvia(); });
     if (!opzioni.avvioRinviato)
         AvviaSintetizzatore();
 }
 
 void MotoreIncorporato::AvviaSintetizzatore() const {
-    if (!filo_.isRunning() && !filo_.isFinished())
-        filo_.start();
+    filo_.Avvia();
 }
 
 MotoreIncorporato::~MotoreIncorporato() {
     // Abandon any synthesis at once, then let the worker release the
     // synthesizer and the output on its own thread before the thread ends.
     ++generazione_;
-    AvviaSintetizzatore();
-    QMetaObject::invokeMethod(lavoratore_, &LavoratoreVoce::Chiudi, Qt::BlockingQueuedConnection);
-    filo_.quit();
-    filo_.wait();
+    filo_.Chiudi([l = lavoratore_] { l->Chiudi(); });
 }
 
 const QList<VoceItaliana>& MotoreIncorporato::Voci() const {
@@ -46,11 +48,10 @@ const QList<VoceItaliana>& MotoreIncorporato::Voci() const {
 
 void MotoreIncorporato::RileggiVoci() {
     Voci(); // the start comes first on the thread; this waits for it
-    QList<VoceItaliana> lette;
-    QMetaObject::invokeMethod(
-        lavoratore_, [l = lavoratore_, &lette] { lette = l->Voci(); },
-        Qt::BlockingQueuedConnection);
-    voci_ = std::move(lette);
+    auto promessa = std::make_shared<std::promise<QList<VoceItaliana>>>();
+    auto lette = promessa->get_future();
+    filo_.Posta([l = lavoratore_, promessa] { promessa->set_value(l->Voci()); });
+    voci_ = lette.get();
 }
 
 int MotoreIncorporato::NumeroVoci() const {
@@ -66,30 +67,24 @@ bool MotoreIncorporato::SelezionaVoce(int numero) {
     const auto& voci = Voci();
     if (numero < 1 || numero > voci.size())
         return false;
-    QMetaObject::invokeMethod(
-        lavoratore_,
-        [l = lavoratore_, nome = voci[numero - 1].NomeSintetizzatore()] { l->ScegliVoce(nome); },
-        Qt::QueuedConnection);
+    filo_.Posta(
+        [l = lavoratore_, nome = voci[numero - 1].NomeSintetizzatore()] { l->ScegliVoce(nome); });
     return true;
 }
 
 void MotoreIncorporato::ImpostaVelocita(int velocita) {
     AvviaSintetizzatore();
-    QMetaObject::invokeMethod(
-        lavoratore_, [l = lavoratore_, velocita] { l->ImpostaVelocita(velocita); },
-        Qt::QueuedConnection);
+    filo_.Posta([l = lavoratore_, velocita] { l->ImpostaVelocita(velocita); });
 }
 
 void MotoreIncorporato::Parla(const QString& testo) {
     AvviaSintetizzatore();
     ++inviati_;
-    QMetaObject::invokeMethod(
-        lavoratore_, [l = lavoratore_, testo, g = generazione_.load()] { l->Parla(testo, g); },
-        Qt::QueuedConnection);
+    filo_.Posta([l = lavoratore_, testo, g = generazione_.load()] { l->Parla(testo, g); });
 }
 
 void MotoreIncorporato::Ferma() {
     AvviaSintetizzatore();
     ++generazione_;
-    QMetaObject::invokeMethod(lavoratore_, &LavoratoreVoce::Controlla, Qt::QueuedConnection);
+    filo_.Posta([l = lavoratore_] { l->Controlla(); });
 }

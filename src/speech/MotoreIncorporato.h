@@ -1,10 +1,9 @@
 #pragma once
 
 #include "speech/ElencoVoci.h"
+#include "speech/FiloVoce.h"
 #include "speech/LavoratoreVoce.h"
 #include "speech/MotoreVoce.h"
-
-#include <QThread>
 
 #include <atomic>
 #include <future>
@@ -13,10 +12,10 @@
 // A speech engine with its synthesizer inside the program, played through the
 // desktop's sound server.
 //
-// Every synthesizer call happens on the engine's own thread, which also starts
-// the synthesizer, so creating the engine costs the caller nothing. The calls
-// below only post work to that thread and return; the exception is the voice
-// list (RileggiVoci, and the first NumeroVoci, NomeVoce or SelezionaVoce),
+// Every synthesizer call happens on the engine's own thread (FiloVoce), which
+// also starts the synthesizer, so creating the engine costs the caller
+// nothing. The calls below only post work to that thread and return; the
+// exception is the voice list (RileggiVoci, and the first NumeroVoci, NomeVoce or SelezionaVoce),
 // which waits for the start if it is asked for in the first few tens of
 // milliseconds, and for the thread to finish the text it is synthesizing.
 //
@@ -58,6 +57,6 @@ private:
     int inviati_ = 0;                                   // texts posted to the worker
     std::shared_future<QList<VoceItaliana>> primeVoci_; // the list made at the start
     mutable std::optional<QList<VoceItaliana>> voci_;   // the list as last read
-    mutable QThread filo_;
-    LavoratoreVoce* lavoratore_ = nullptr;
+    LavoratoreVoce* lavoratore_;
+    FiloVoce filo_;
 };

@@ -1,12 +1,7 @@
 #include "speech/servizio/MotoreServizio.h"
 
 #include "speech/RegistroVoce.h"
-
-#include <condition_variable>
-#include <csignal>
-#include <deque>
-#include <mutex>
-#include <pthread.h>
+#include "speech/servizio/LavoratoreServizio.h"
 
 namespace {
 
@@ -19,111 +14,26 @@ constexpr std::chrono::milliseconds LimiteChiusura{500};
 
 } // namespace
 
-// What the engine and its thread share; it outlives the engine when the
-// thread is left behind.
-struct MotoreServizio::Condiviso {
-    std::mutex uso;
-    std::condition_variable risveglio;
-    std::deque<Lavoro> coda;
-    bool chiudi = false;
-    // Bumped by every stop: texts posted before it are not spoken.
-    std::atomic<int> generazione{0};
-
-    // Where the service's events and answers go; null once the engine is gone.
-    std::mutex usoDestinatario;
-    MotoreServizio* destinatario = nullptr;
-
-    // Runs `fare` on the engine's thread, if the engine is still there.
-    template <class F> void Consegna(F fare) {
-        const std::lock_guard blocco(usoDestinatario);
-        if (destinatario)
-            QMetaObject::invokeMethod(
-                destinatario, [d = destinatario, fare = std::move(fare)] { fare(*d); },
-                Qt::QueuedConnection);
-    }
-
-    // The session, opened on first need and again after the service failed.
-    static SessioneServizio* Connessa(const std::shared_ptr<Condiviso>& condiviso,
-                                      std::unique_ptr<SessioneServizio>& sessione) {
-        if (!sessione)
-            sessione =
-                SessioneServizio::Apri([condiviso](int testo, SessioneServizio::Evento evento) {
-                    condiviso->Consegna([=](MotoreServizio& m) { m.SuEvento(testo, evento); });
-                });
-        return sessione.get();
-    }
-
-    static void Esegui(std::shared_ptr<Condiviso> condiviso, std::promise<void> finito) {
-        pthread_setname_np(pthread_self(), "servizio-voce");
-        // A write to a service that has gone raises SIGPIPE, which would end
-        // the program: blocked here (and so on the event thread the library
-        // starts from here), the write just fails.
-        sigset_t tubo;
-        sigemptyset(&tubo);
-        sigaddset(&tubo, SIGPIPE);
-        pthread_sigmask(SIG_BLOCK, &tubo, nullptr);
-        std::unique_ptr<SessioneServizio> sessione;
-        for (;;) {
-            Lavoro lavoro;
-            {
-                std::unique_lock blocco(condiviso->uso);
-                condiviso->risveglio.wait(
-                    blocco, [&] { return condiviso->chiudi || !condiviso->coda.empty(); });
-                if (condiviso->chiudi)
-                    break;
-                lavoro = std::move(condiviso->coda.front());
-                condiviso->coda.pop_front();
-            }
-            lavoro(sessione);
-        }
-        // The service would go on with the texts of a program that has ended.
-        if (sessione)
-            sessione->Ferma();
-        sessione.reset();
-        finito.set_value();
-    }
-};
-
 MotoreServizio::MotoreServizio(QObject* parent)
-    : MotoreVoce(parent), condiviso_(std::make_shared<Condiviso>()) {
-    condiviso_->destinatario = this;
+    : MotoreVoce(parent), lavoratore_(new LavoratoreServizio),
+      filo_(lavoratore_, QStringLiteral("servizio-voce")) {
     setObjectName(QStringLiteral("speech-dispatcher"));
+    connect(lavoratore_, &LavoratoreServizio::Lette, this, [this] {
+        if (inArrivo_) { // an answer no reading waited for
+            Accogli();
+            emit VociCambiate();
+        }
+    });
+    connect(lavoratore_, &LavoratoreServizio::Preso, this, &MotoreServizio::SuTesto);
+    connect(lavoratore_, &LavoratoreServizio::Evento, this, &MotoreServizio::SuEvento);
     battito_.setInterval(BattitoMillisecondi);
     connect(&battito_, &QTimer::timeout, this,
             [this] { emit Livello(Aperture[passo_++ % std::size(Aperture)]); });
 }
 
 MotoreServizio::~MotoreServizio() {
-    {
-        const std::lock_guard blocco(condiviso_->usoDestinatario);
-        condiviso_->destinatario = nullptr;
-    }
-    if (!filo_.joinable())
-        return;
-    {
-        const std::lock_guard blocco(condiviso_->uso);
-        condiviso_->chiudi = true;
-    }
-    condiviso_->risveglio.notify_one();
-    if (finito_.wait_for(LimiteChiusura) == std::future_status::ready) {
-        filo_.join();
-    } else {
+    if (!filo_.Chiudi([l = lavoratore_] { l->Chiudi(); }, LimiteChiusura))
         qCWarning(registroVoce, "the speech service does not answer: its thread is left behind");
-        filo_.detach();
-    }
-}
-
-void MotoreServizio::Accoda(Lavoro lavoro) const {
-    if (!filo_.joinable()) {
-        std::promise<void> finito;
-        finito_ = finito.get_future();
-        filo_ = std::thread(&Condiviso::Esegui, condiviso_, std::move(finito));
-    }
-    {
-        const std::lock_guard blocco(condiviso_->uso);
-        condiviso_->coda.push_back(std::move(lavoro));
-    }
-    condiviso_->risveglio.notify_one();
 }
 
 void MotoreServizio::RileggiVoci() {
@@ -144,24 +54,11 @@ void MotoreServizio::Sveglia() {
 }
 
 void MotoreServizio::AvviaLettura() {
-    auto promessa = std::make_shared<std::promise<std::optional<QList<VoceServizio>>>>();
+    auto promessa = std::make_shared<std::promise<LavoratoreServizio::Voci>>();
     lettura_ = promessa->get_future().share();
     inArrivo_ = true;
-    Accoda([condiviso = condiviso_, promessa](std::unique_ptr<SessioneServizio>& sessione) {
-        std::optional<QList<VoceServizio>> voci;
-        if (Condiviso::Connessa(condiviso, sessione)) {
-            voci = sessione->Voci();
-            if (!voci)
-                sessione.reset(); // it stopped answering: connect afresh next time
-        }
-        promessa->set_value(std::move(voci));
-        condiviso->Consegna([](MotoreServizio& m) {
-            if (m.inArrivo_) { // an answer no reading waited for
-                m.Accogli();
-                emit m.VociCambiate();
-            }
-        });
-    });
+    filo_.Avvia();
+    filo_.Posta([l = lavoratore_, promessa] { l->Leggi(promessa); });
 }
 
 void MotoreServizio::Accogli() {
@@ -200,25 +97,16 @@ void MotoreServizio::ImpostaVelocita(int velocita) {
 void MotoreServizio::Parla(const QString& testo) {
     occupato_ = true;
     ++inViaggio_;
-    const int generazione = condiviso_->generazione.load();
+    const int generazione = lavoratore_->generazione.load();
     if (!scelta_) {
         qCWarning(registroVoce, "no voice of the speech service chosen: nothing is said");
         QMetaObject::invokeMethod(
             this, [this, generazione] { SuTesto(generazione, -1); }, Qt::QueuedConnection);
         return;
     }
-    Accoda([condiviso = condiviso_, voce = *scelta_, ritmo = ritmo_, testo,
-            generazione](std::unique_ptr<SessioneServizio>& sessione) {
-        int numero = -1; // the service's number for the text, once it took it
-        if (generazione != condiviso->generazione.load()) {
-            // a stop came after it: it is not said
-        } else if (!Condiviso::Connessa(condiviso, sessione) ||
-                   (numero = sessione->Parla(voce, ritmo, testo)) < 0) {
-            qCWarning(registroVoce)
-                << "the speech service did not take a text for" << voce.NomeMostrato();
-            sessione.reset();
-        }
-        condiviso->Consegna([=](MotoreServizio& m) { m.SuTesto(generazione, numero); });
+    filo_.Avvia();
+    filo_.Posta([l = lavoratore_, voce = *scelta_, ritmo = ritmo_, testo, generazione] {
+        l->Parla(voce, ritmo, testo, generazione);
     });
 }
 
@@ -228,19 +116,16 @@ void MotoreServizio::Ferma() {
     // texts on their way to it are still to be heard of.
     presi_.clear();
     finitiPrima_.clear();
-    ++condiviso_->generazione;
-    if (filo_.joinable()) // else never connected: nothing of ours can be sounding
-        Accoda([](std::unique_ptr<SessioneServizio>& sessione) {
-            if (sessione && !sessione->Ferma())
-                sessione.reset();
-        });
+    ++lavoratore_->generazione;
+    if (filo_.Avviato()) // else never connected: nothing of ours can be sounding
+        filo_.Posta([l = lavoratore_] { l->Ferma(); });
     ForseSilenzio();
 }
 
 void MotoreServizio::SuTesto(int generazione, int testo) {
     --inViaggio_;
     // A text taken just before a stop was cut by it.
-    if (testo >= 0 && generazione == condiviso_->generazione.load() && !finitiPrima_.remove(testo))
+    if (testo >= 0 && generazione == lavoratore_->generazione.load() && !finitiPrima_.remove(testo))
         presi_.insert(testo);
     ForseSilenzio();
 }

@@ -44,3 +44,10 @@ signals:
     // The voice list changed without RileggiVoci: a reading answered late.
     void VociCambiate();
 };
+
+// Applies the stored voice, then the stored speed, to the engine: what every
+// talking screen's ImpostaVoce does. A voice refused is no error here.
+inline void ImpostaVoce(MotoreVoce& motore, int numeroVoce, int velocita) {
+    motore.SelezionaVoce(numeroVoce);
+    motore.ImpostaVelocita(velocita);
+}

@@ -2,6 +2,8 @@
 
 #include "speech/RegistroVoce.h"
 
+Q_LOGGING_CATEGORY(registroVoce, "ertavino.speech", QtWarningMsg)
+
 MotoreVoci::MotoreVoci(QList<MotoreVoce*> motori, QObject* parent)
     : MotoreVoce(parent), motori_(std::move(motori)) {
     for (MotoreVoce* motore : motori_) {
@@ -46,6 +48,7 @@ QString MotoreVoci::NomeVoce(int numero) const {
 }
 
 bool MotoreVoci::SelezionaVoce(int numero) {
+    qCDebug(registroVoce, "voice: %d", numero);
     const auto [motore, suo] = Motore(numero);
     if (!motore || !motore->SelezionaVoce(suo))
         return false;
@@ -55,11 +58,13 @@ bool MotoreVoci::SelezionaVoce(int numero) {
 }
 
 void MotoreVoci::ImpostaVelocita(int velocita) {
+    qCDebug(registroVoce, "speed: %d", velocita);
     for (MotoreVoce* motore : motori_)
         motore->ImpostaVelocita(velocita);
 }
 
 void MotoreVoci::Parla(const QString& testo) {
+    qCDebug(registroVoce).noquote().nospace() << "speak: " << testo;
     if (!attivo_) // no voice selected yet: voice 1's engine speaks
         attivo_ = Motore(1).first;
     if (!attivo_)
@@ -84,6 +89,7 @@ void MotoreVoci::Consegna() {
 }
 
 void MotoreVoci::Ferma() {
+    qCDebug(registroVoce, "stop");
     // The engines that were speaking fall silent and say so; until then a
     // new text for another engine waits.
     inAttesa_.clear();

@@ -11,6 +11,9 @@
 // Each text goes to the engine of the voice selected last (voice 1's until a
 // voice is selected), a speed and a stop to every engine.
 //
+// It is the engine the program's screens speak through: each request is a
+// line of the "ertavino.speech" log.
+//
 // A change of engine cuts nothing: a text for an engine waits while another
 // is still saying what it was given, so the sentence in progress and those
 // queued before the change are heard whole, and two voices never sound at

@@ -26,7 +26,7 @@ private slots:
     void boccaImpostaVoceEApertura() {
         MotoreVoceRegistrato motore;
         Bocca bocca(motore);
-        ImpostaVoce(bocca, 9, 70); // voice 9 is refused, which is no error here
+        ImpostaVoce(motore, 9, 70); // voice 9 is refused, which is no error here
         QCOMPARE(motore.registro, (QStringList{"voce: 9", "velocita: 70"}));
         // The mouth opens with the voice's loudness and closes again in silence.
         bocca.resize(200, 140);

@@ -4,10 +4,17 @@
 
 Q_LOGGING_CATEGORY(registroVoce, "ertavino.speech", QtWarningMsg)
 
-MotoreVoci::MotoreVoci(QList<MotoreVoce*> motori, QObject* parent)
+MotoreVoci::MotoreVoci(QList<MotoreVoce*> motori, QObject* parent, std::chrono::milliseconds limite)
     : MotoreVoce(parent), motori_(std::move(motori)) {
+    attesa_.setSingleShot(true);
+    attesa_.setInterval(limite);
+    connect(&attesa_, &QTimer::timeout, this, &MotoreVoci::Sblocca);
     for (MotoreVoce* motore : motori_) {
-        connect(motore, &MotoreVoce::Livello, this, &MotoreVoce::Livello);
+        connect(motore, &MotoreVoce::Livello, this, [this, motore](float livello) {
+            if (attesa_.isActive() && occupati_.contains(motore))
+                attesa_.start(); // still speaking: the wait goes on
+            emit Livello(livello);
+        });
         connect(motore, &MotoreVoce::VociCambiate, this, &MotoreVoce::VociCambiate);
         connect(motore, &MotoreVoce::Silenzio, this, [this, motore] {
             occupati_.remove(motore);
@@ -80,12 +87,32 @@ void MotoreVoci::Consegna() {
     while (!inAttesa_.isEmpty()) {
         MotoreVoce* motore = inAttesa_.first().first;
         if (std::any_of(occupati_.cbegin(), occupati_.cend(),
-                        [motore](const MotoreVoce* m) { return m != motore; }))
-            return; // another voice is still speaking
+                        [motore](const MotoreVoce* m) { return m != motore; })) {
+            if (!attesa_.isActive()) // another voice is still speaking
+                attesa_.start();
+            return;
+        }
         const QString testo = inAttesa_.takeFirst().second;
         occupati_.insert(motore);
         motore->Parla(testo);
     }
+    attesa_.stop();
+}
+
+void MotoreVoci::Sblocca() {
+    if (inAttesa_.isEmpty())
+        return;
+    MotoreVoce* prossimo = inAttesa_.first().first;
+    for (MotoreVoce* motore : QSet(occupati_)) {
+        if (motore == prossimo)
+            continue;
+        qCWarning(registroVoce).noquote()
+            << motore->objectName() << "gave no sign for" << attesa_.interval()
+            << "ms while a text waited: it is stopped and no longer waited for";
+        occupati_.remove(motore);
+        motore->Ferma();
+    }
+    Consegna();
 }
 
 void MotoreVoci::Ferma() {
@@ -93,6 +120,7 @@ void MotoreVoci::Ferma() {
     // The engines that were speaking fall silent and say so; until then a
     // new text for another engine waits.
     inAttesa_.clear();
+    attesa_.stop();
     for (MotoreVoce* motore : motori_)
         motore->Ferma();
 }

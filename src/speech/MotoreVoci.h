@@ -4,6 +4,9 @@
 
 #include <QList>
 #include <QSet>
+#include <QTimer>
+
+#include <chrono>
 
 // The voices the program offers: those of each engine in turn, in the order
 // given (Pico's natural voice when it is installed, espeak-ng's voices, those
@@ -17,11 +20,15 @@
 // A change of engine cuts nothing: a text for an engine waits while another
 // is still saying what it was given, so the sentence in progress and those
 // queued before the change are heard whole, and two voices never sound at
-// once. A stop drops the waiting texts too.
+// once. A stop drops the waiting texts too. An engine that, while a text
+// waits for it, gives no sign for `limite` (no loudness, no silence: a speech
+// service that hangs after taking its texts) is stopped and no longer waited
+// for, so that it cannot hold the others' texts for good.
 class MotoreVoci : public MotoreVoce {
     Q_OBJECT
 public:
-    explicit MotoreVoci(QList<MotoreVoce*> motori, QObject* parent = nullptr);
+    explicit MotoreVoci(QList<MotoreVoce*> motori, QObject* parent = nullptr,
+                        std::chrono::milliseconds limite = std::chrono::seconds(5));
 
     void RileggiVoci() override;
     int NumeroVoci() const override;
@@ -43,10 +50,13 @@ private:
     // there is no such voice.
     std::pair<MotoreVoce*, int> Motore(int numero) const;
     void Consegna();
+    // The wait for the engines speaking has lasted `limite` with no sign.
+    void Sblocca();
 
     QList<MotoreVoce*> motori_;
     MotoreVoce* attivo_ = nullptr;
     QString voceAttiva_; // display name of the voice selected last
     QList<std::pair<MotoreVoce*, QString>> inAttesa_;
     QSet<MotoreVoce*> occupati_; // given texts and not silent since
+    QTimer attesa_;              // runs while a text waits for another engine
 };

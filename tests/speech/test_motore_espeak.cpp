@@ -72,6 +72,17 @@ private slots:
         QVERIFY(pico.registro == QStringList({"parla: a", "velocita: 80", "voce: 1", "ferma"}) &&
                 senza.registro == QStringList({"velocita: 80", "ferma"}) &&
                 servizio.registro.endsWith("ferma") && espeak.registro.endsWith("ferma"));
+        // An engine that gives no sign for the limit while a text waits for
+        // it (a service hung after taking its texts) is stopped and passed.
+        MotoreVoci lenti({&pico, &espeak}, nullptr, std::chrono::milliseconds(500));
+        lenti.Parla("f");
+        QVERIFY(lenti.SelezionaVoce(2));
+        lenti.Parla("g");
+        QTest::qWait(300);
+        emit pico.Livello(0.4f); // still speaking
+        QTest::qWait(300);
+        QVERIFY(!espeak.registro.endsWith("parla: g") && pico.registro.endsWith("parla: f"));
+        QTRY_VERIFY(espeak.registro.endsWith("parla: g") && pico.registro.endsWith("ferma"));
     }
 
     void codaInOrdineFermaEVelocita() {

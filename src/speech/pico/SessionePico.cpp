@@ -20,10 +20,12 @@ using Stato = int;
 using Maniglia = void*;
 using Testo = const unsigned char*;
 constexpr Stato Fatto = 0;
-constexpr Stato Finito = 200;      // getData: all input has been turned into sound
-constexpr Stato InCorso = 201;     // getData: call again for more
-constexpr int RipresaLeggera = 16; // resetEngine: drop the input, keep the voice
-constexpr qint16 DatiPcm16 = 1;    // getData's data type: 16-bit samples
+constexpr Stato Finito = 200;  // getData: all input has been turned into sound
+constexpr Stato InCorso = 201; // getData: call again for more
+// resetEngine's full reset: a soft one leaves the start of the sound still
+// queued inside, heard at the start of the next text.
+constexpr int RipresaPiena = 0;
+constexpr qint16 DatiPcm16 = 1; // getData's data type: 16-bit samples
 
 // What the library works in for one Italian voice, as its own tools give it.
 constexpr int Memoria = 2500000;
@@ -190,7 +192,7 @@ bool SessionePico::Sintetizza(const QString& testo, const Ricevitore& ricevi) {
     ingresso.append('\0');
     SenzaSilenzioFinale suono(CampioniAlSecondoPico, ricevi);
     const auto smetti = [this](bool esito) {
-        pico_->resetEngine(pico_->motore, RipresaLeggera);
+        pico_->resetEngine(pico_->motore, RipresaPiena);
         return esito;
     };
     for (qsizetype dato = 0; dato < ingresso.size();) {

@@ -4,6 +4,7 @@ shows of the installed program, driven through the accessibility interface
 
 import array
 import contextlib
+import glob
 import math
 import os
 import re
@@ -25,6 +26,8 @@ INSTRUCTION = "Clicca dove deve arrivare la lancetta rossa"
 # Loudness, a fraction of full scale: speech is far above; an idle sink gives zeros.
 SPEAKING, SILENT = 0.01, 0.001
 SPEECH_SPAN = 1.5  # seconds after an exercise opens when only its speech plays
+PICO = "Italiano naturale (Pico)"
+FETCH_PICO = Path(__file__).parent.parent / "speech" / "scarica_pico.sh"
 
 
 def settings_bytes(voice, speed):  # the settings file as the program writes it
@@ -260,11 +263,19 @@ def heard(recording, *spans):
                f"into {recording.path}, where {'speech' if loud else 'silence'} was due")
 
 
-def exercise_heard(stage, program, name, voice, player, stop=False):
+def voice_rates(stage):
+    """The sample rates of the voice streams the program plays now."""
+    listing = run_quiet(["pactl", "list", "sink-inputs"], stage.processes.env).stdout
+    return [int(m[1]) for block in listing.split("Sink Input #")[1:]
+            if 'application.process.binary = "ertavino"' in block and 'media.role = "a11y"' in block
+            for m in [re.search(r"Sample Specification: \S+ \S+ (\d+)Hz", block)] if m]
+
+
+def exercise_heard(stage, program, name, voice, player, stop=False, rate=None):
     """Opens the 12-hour "Solo ore" by clicks: its instruction and question
     are spoken by voice (as the speech log names it), played by player alone
-    (the sound server's name for it) and reach the sound server; with stop,
-    "Esci" then cuts them off."""
+    (the sound server's name for it, at rate if given) and reach the sound
+    server; with stop, "Esci" then cuts them off."""
     recorder, mark = Recorder(stage, name), len(program.lines())
     entered = time.monotonic()
     solo_ore(program.app, 0).click()
@@ -275,6 +286,9 @@ def exercise_heard(stage, program, name, voice, player, stop=False):
     players = wait_for(lambda: player in speech_service.playing(stage) and
                        speech_service.playing(stage), 5, f"{player} to play")
     expect(players == [player], f"the sound server plays {players}, not {player} alone")
+    if rate:
+        rates = wait_for(lambda: voice_rates(stage), 5, "the voice's stream")
+        expect(rates == [rate], f"the voice plays at {rates} Hz, not {rate} Hz")
     time.sleep(max(0.0, entered + SPEECH_SPAN - time.monotonic()))
     spans = [((entered, entered + SPEECH_SPAN), True)]
     if stop:
@@ -318,7 +332,7 @@ def speech_service_voices(stage):
             find(program.app, "conferma").click()
             saved(stage, settings_bytes(stored, 70))
             exercise_heard(stage, program, "voce-incorporata-" + case.replace(" ", "-"),
-                           "embedded espeak-ng, " + by, "ertavino")
+                           "embedded espeak-ng, " + by, "ertavino", rate=22050)
             if case == "absent":
                 answered(stage, program)
                 audit(stage, program.app, "esercizio-clic")
@@ -411,6 +425,30 @@ def speech_service_started(stage):
         heard(recorder.stop(), ((ours, ended), True), ((ended + 0.3, ended + 3), True))
 
 
+def pico_first(stage):
+    """SVOX Pico, fetched as the unit tests fetch it and named by the
+    variables only tests set: a new user's first exercise speaks in its
+    voice at 16 kHz, heard at the sound server, the mouth opening and
+    shutting; its voice comes first on "Imposta voce", espeak-ng's after."""
+    fetched = run_quiet(["bash", str(FETCH_PICO), stage.pico], timeout=300)
+    expect(fetched.returncode == 0, f"fetching Pico failed: {fetched.stdout}{fetched.stderr}")
+    program = launch(stage, menu=True, env={
+        "ERTAVINO_PICO_LIBRERIA": glob.glob(f"{stage.pico}/usr/lib/*/libttspico.so.0")[0],
+        "ERTAVINO_PICO_LINGUE": f"{stage.pico}/usr/share/pico/lang"})
+    mark = len(program.lines())
+    exercise_heard(stage, program, "pico", f"embedded Pico, {PICO}", "ertavino", rate=16000)
+    mouth = [state for _, state in program.log("speech", "mouth", mark)]
+    opened = mouth.index("open") if "open" in mouth else len(mouth)
+    expect("shut" in mouth[opened:], f"the mouth went {mouth}, not open and then shut")
+    answer(program, "Esci", BACK_TO_MENU, "Sì")
+    names = open_voice_screen(program)
+    expect(names[:2] == [PICO, "Italiano"], f"the voice list begins {names[:2]}")
+    find(program.app, "conferma").click()
+    answer(program, "Esci", EXIT_PROGRAM, "Sì")
+    program.ended("the program to end after 'Esci', 'Sì'")
+    saved(stage, settings_bytes(1, 135))
+
+
 def ertavino_streams(stage):
     """The properties of each stream the program plays at the sound server."""
     listing = run_quiet(["pactl", "list", "sink-inputs"], stage.processes.env).stdout
@@ -442,4 +480,5 @@ def mixer_names_the_program(stage):
 
 # In this order; each is named after its function, as --only finds it.
 ALL = [installed_files, second_copy_refused, keyboard_alone, bad_settings_file,
-       speech_service_voices, speech_service_started, accessibility, mixer_names_the_program]
+       speech_service_voices, speech_service_started, pico_first, accessibility,
+       mixer_names_the_program]

@@ -111,7 +111,7 @@ fi
 service_pid=
 start_speech_service() {
   command -v speech-dispatcher >/dev/null && command -v festival >/dev/null || return 0
-  /usr/bin/python3 "$root/tests/e2e/speech_service.py" "$XDG_RUNTIME_DIR" "$work/speech-service" \
+  /usr/bin/python3 "$here/speech/servizio_voce.py" "$XDG_RUNTIME_DIR" "$work/speech-service" \
     >"$work/speech-service.log" 2>&1 &
   service_pid=$!
   started+=("$service_pid")

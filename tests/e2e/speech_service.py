@@ -1,6 +1,7 @@
-"""The desktop's speech service for the stage and the speech benchmark:
-festival's server and speech-dispatcher on a private configuration, and in
-their place, a service that takes connections and never answers."""
+"""The desktop's speech service for the stage and the speech benchmark
+(bench/speech/servizio_voce.py): festival's server and speech-dispatcher on a
+private configuration, and in their place, a service that takes connections
+and never answers."""
 
 import contextlib
 import os
@@ -104,23 +105,3 @@ def hung(stage):
         finally:
             os.remove(socket_path(stage))
 
-
-if __name__ == "__main__":
-    # bench/run-benchmarks.sh: the service for the desktop session whose
-    # runtime folder is argv[1], with its files in argv[2], until ended.
-    import sys
-    import types
-
-    from harness import Processes
-
-    runtime, out = sys.argv[1:3]
-    os.makedirs(out, exist_ok=True)
-    session = types.SimpleNamespace(runtime=runtime, out=out, logs=out,
-                                    processes=Processes(os.environ, out))
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit(0))
-    try:
-        start(session)
-        print("ready", flush=True)
-        signal.pause()
-    finally:
-        session.processes.stop_since(0)

@@ -13,7 +13,7 @@
 #include "feedback/SuoniFeedback.h"
 #include "layout/PulsanteFigura.h"
 #include "layout/Schermo.h"
-#include "speech/Bocca.h"
+#include "speech/MotoreVoce.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -41,7 +41,8 @@ constexpr int ProfonditaMassima = 8;
 
 SchermataEsercizio::SchermataEsercizio(Schermata schermata, Contesto& contesto, MotoreVoce& motore,
                                        QWidget* parent)
-    : QWidget(parent), riga_(Riga(schermata)), contesto_(contesto), piGreco_(PiGrecoSingolo()) {
+    : QWidget(parent), riga_(Riga(schermata)), contesto_(contesto), motore_(motore),
+      piGreco_(PiGrecoSingolo()) {
     setObjectName(QLatin1String(riga_.nome));
     CostruisciControlli(motore);
 }
@@ -76,7 +77,7 @@ void SchermataEsercizio::Esegui(PassoAttivazione passo) {
         piGreco_ = PiGrecoSingolo();
         break;
     case PassoAttivazione::Voce:
-        ImpostaVoce(*bocca_, contesto_.NumeroVoce, contesto_.VelocitaVoce);
+        ImpostaVoce(motore_, contesto_.NumeroVoce, contesto_.VelocitaVoce);
         break;
     case PassoAttivazione::Contatori:
         quantiErrati_ = 0;
@@ -88,12 +89,12 @@ void SchermataEsercizio::Esegui(PassoAttivazione passo) {
         text1_->setText(QStringLiteral("00 : 00"));
         break;
     case PassoAttivazione::Istruzione:
-        bocca_->Ferma();
+        motore_.Ferma();
         if (riga_.istruzioneInFrase) {
             contesto_.FraseDaDire = riga_.istruzione;
-            bocca_->Parla(contesto_.FraseDaDire);
+            motore_.Parla(contesto_.FraseDaDire);
         } else {
-            bocca_->Parla(riga_.istruzione);
+            motore_.Parla(riga_.istruzione);
         }
         break;
     case PassoAttivazione::LancetteIniziali:
@@ -140,7 +141,7 @@ void SchermataEsercizio::NuovaDomanda() {
     if (riga_.momento == MomentoTesto::PrimaDiParlare)
         text1_->setText(domanda_.TestoDigitale);
     contesto_.FraseDaDire = domanda_.FraseDaDire;
-    bocca_->Parla(contesto_.FraseDaDire);
+    motore_.Parla(contesto_.FraseDaDire);
     if (riga_.momento == MomentoTesto::DopoAverParlato)
         text1_->setText(domanda_.TestoDigitale);
 }
@@ -189,12 +190,12 @@ void SchermataEsercizio::Command1_Click() {
 void SchermataEsercizio::Command2_Click() {
     if (riga_.riascoltaRiscrive) {
         picture1_->Cls();
-        bocca_->Ferma();
+        motore_.Ferma();
         text1_->setText(domanda_.TestoDigitale);
     } else {
-        bocca_->Ferma();
+        motore_.Ferma();
     }
-    bocca_->Parla(contesto_.FraseDaDire);
+    motore_.Parla(contesto_.FraseDaDire);
 }
 
 void SchermataEsercizio::BottoneAvanti_Click() {
@@ -208,7 +209,7 @@ void SchermataEsercizio::Command7_Click() {
     if (!contesto_.Dialoghi.Chiedi(this, QStringLiteral("Vuoi tornare al menù?"), TitoloDomande))
         return;
     // Leaving the screen silences its mouth, as unloading it would.
-    bocca_->Ferma();
+    motore_.Ferma();
     hide();
     emit TornaAlMenu();
 }

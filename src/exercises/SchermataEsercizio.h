@@ -71,6 +71,7 @@ private:
 
     const RigaEsercizio& riga_;
     Contesto& contesto_;
+    MotoreVoce& motore_; // what the screen says; its mouth shows it
 
     Domanda domanda_;
     qint16 quantiEsatti_ = 0;

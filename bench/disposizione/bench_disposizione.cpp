@@ -12,7 +12,7 @@
 #include "feedback/SuonatorePulse.h"
 #include "layout/clsResize.h"
 #include "shell/Navigazione.h"
-#include "speech/MotoreEspeak.h"
+#include "speech/espeak/MotoreEspeak.h"
 
 #include <QApplication>
 #include <QScreen>

@@ -17,7 +17,7 @@
 #include "exercises/TabellaEsercizi.h"
 #include "feedback/MessaggiQt.h"
 #include "feedback/SuonatorePulse.h"
-#include "speech/MotoreEspeak.h"
+#include "speech/espeak/MotoreEspeak.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -7,22 +7,27 @@
 // the output).
 //
 // Then from a speak request to the first sound at the sound server, for the
-// longest question in the embedded voice and in festival's voice lp_diphone
-// through the desktop's speech service, both heard the same way at the
-// sink (bench/speech/Orecchio.h), a quarter as many times. Without a sound
-// server, or a service offering that voice, this part is left out.
+// longest question in espeak-ng's voice, in SVOX Pico's and in festival's
+// voice lp_diphone through the desktop's speech service, all heard the same
+// way at the sink (bench/speech/Orecchio.h), a quarter as many times; the
+// embedded voices share one sound output, as in the program. Without a sound
+// server this part is left out; so is Pico's voice where its library is not
+// installed (ERTAVINO_PICO_LIBRERIA and ERTAVINO_PICO_LINGUE point at one
+// elsewhere), and festival's where the service does not offer it.
 // Usage: bench_voce [repetitions]
 #include "Misure.h"
 #include "Orecchio.h"
 
 #include "core/GeneratoreCasuale.h"
 #include "language/Domanda.h"
-#include "speech/MotoreEspeak.h"
-#include "speech/MotoreServizio.h"
 #include "speech/MotoreVoci.h"
-#include "speech/SessioneEspeak.h"
 #include "speech/UscitaAudioPulse.h"
 #include "speech/VelocitaVoce.h"
+#include "speech/espeak/MotoreEspeak.h"
+#include "speech/espeak/SessioneEspeak.h"
+#include "speech/pico/MotorePico.h"
+#include "speech/pico/SessionePico.h"
+#include "speech/servizio/MotoreServizio.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -92,10 +97,9 @@ std::pair<QString, QString> FrasiEstreme() {
 }
 
 // The bare synthesizer: the first piece of `frase`, made on this thread.
-Misure PrimoPezzoDiretto(const QString& frase, int ripetizioni) {
-    SessioneEspeak sessione({});
+Misure PrimoPezzoDiretto(Sintetizzatore& sessione, const QString& frase, int ripetizioni) {
     sessione.ScegliVoce(QStringLiteral("it"));
-    sessione.ImpostaVelocita(ParametriDiVelocita(VelocitaPredefinita));
+    sessione.ImpostaVelocita(VelocitaPredefinita);
     Misure m;
     for (int i = 0; i < ripetizioni; ++i) {
         QElapsedTimer t;
@@ -109,6 +113,19 @@ Misure PrimoPezzoDiretto(const QString& frase, int ripetizioni) {
             m.Aggiungi(primo);
     }
     return m;
+}
+
+// Milliseconds of sound before the first sample louder than a hundredth of
+// full scale: the silence a synthesizer puts before a sentence.
+double SilenzioIniziale(Sintetizzatore& sessione, const QString& frase) {
+    qsizetype prima = 0;
+    bool sentito = false;
+    sessione.Sintetizza(frase, [&](const qint16* campioni, int quanti) {
+        for (int i = 0; i < quanti && !sentito; ++i, ++prima)
+            sentito = std::abs(campioni[i]) > 327;
+        return !sentito;
+    });
+    return 1000.0 * double(prima) / sessione.CampioniAlSecondo();
 }
 
 // The engine: from Parla to the first sound at the output. False when the
@@ -175,11 +192,26 @@ int main(int argc, char** argv) {
 
     // The synthesizer serves one user at a time: the bare timings first,
     // then the engine.
-    Misure direttaCorta = PrimoPezzoDiretto(corta, ripetizioni);
-    Misure direttaLunga = PrimoPezzoDiretto(lunga, ripetizioni);
+    Misure direttaCorta, direttaLunga;
+    {
+        SessioneEspeak sessione({});
+        direttaCorta = PrimoPezzoDiretto(sessione, corta, ripetizioni);
+        direttaLunga = PrimoPezzoDiretto(sessione, lunga, ripetizioni);
+    }
     if (direttaCorta.Vuote() || direttaLunga.Vuote()) {
         std::fprintf(stderr, "no Italian voice installed\n");
         return 1;
+    }
+    Misure direttaPico;
+    double silenzioPico = 0;
+    {
+        // Pico's as the program would load it, or where the variables say.
+        SessionePico sessione(
+            qEnvironmentVariable("ERTAVINO_PICO_LIBRERIA", QStringLiteral("libttspico.so.0")),
+            qEnvironmentVariable("ERTAVINO_PICO_LINGUE", QStringLiteral("/usr/share/pico/lang")));
+        direttaPico = PrimoPezzoDiretto(sessione, lunga, ripetizioni);
+        if (!direttaPico.Vuote())
+            silenzioPico = SilenzioIniziale(sessione, lunga);
     }
 
     const auto uscitaVera = std::make_shared<UscitaPulse>();
@@ -220,12 +252,15 @@ int main(int argc, char** argv) {
         std::printf("no sound server: the first sound at the sound server is not timed\n");
         return 0;
     }
+    MotorePico pico({.uscita = [uscitaVera] {
+        return std::unique_ptr<UscitaAudio>(new UscitaCronometrata(uscitaVera));
+    }});
     MotoreServizio servizio;
-    MotoreVoci voci(motore, servizio);
+    MotoreVoci voci({&pico, &motore, &servizio});
     voci.RileggiVoci();
     const int volte = std::max(1, ripetizioni / 4);
     Misure incorporata;
-    if (!PrimoSuonoAlServer(voci, 1, lunga, volte, orecchio, incorporata))
+    if (!PrimoSuonoAlServer(voci, pico.NumeroVoci() + 1, lunga, volte, orecchio, incorporata))
         return 1;
     std::printf("speak request -> first sound at the sound server, longest question, embedded "
                 "voice: %s\n",
@@ -235,6 +270,31 @@ int main(int argc, char** argv) {
                         "embedded voice"),
          incorporata.Riassunto(), QStringLiteral("-"), QStringLiteral("median < 10 ms"),
          incorporata.Mediana() < 10.0 ? QStringLiteral("met") : QStringLiteral("missed")});
+    Misure naturale;
+    if (pico.NumeroVoci() == 0) {
+        std::printf("SVOX Pico is not installed: its voice is not timed\n");
+    } else {
+        if (!PrimoSuonoAlServer(voci, 1, lunga, volte, orecchio, naturale))
+            return 1;
+        std::printf("speak request -> first sound at the sound server, longest question, "
+                    "Pico's voice: %s\n",
+                    qPrintable(naturale.Riassunto()));
+        std::printf("  bare synthesizer, first piece of the same sentence: %s; it begins with "
+                    "%.1f ms of silence\n",
+                    qPrintable(direttaPico.Riassunto()), silenzioPico);
+        RigaRisultati(
+            {QStringLiteral("2. Speech latency to the sound server, longest question, "
+                            "SVOX Pico's voice"),
+             naturale.Riassunto(),
+             QStringLiteral("bare synthesizer's first piece: %1 ms, %2 ms of silence before the "
+                            "first sound; espeak-ng's voice, same measure: %3 ms")
+                 .arg(direttaPico.Mediana(), 0, 'f', 1)
+                 .arg(silenzioPico, 0, 'f', 0)
+                 .arg(incorporata.Mediana(), 0, 'f', 1),
+             QStringLiteral("none: Pico reads the whole sentence first, and its sentences "
+                            "begin with a silence, which parts one from the next"),
+             QStringLiteral("-")});
+    }
     int numeroFestival = 0;
     for (int n = 1; n <= voci.NumeroVoci(); ++n)
         numeroFestival = voci.NomeVoce(n) == festival ? n : numeroFestival;

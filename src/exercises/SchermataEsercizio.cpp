@@ -14,7 +14,7 @@
 #include "feedback/SuoniFeedback.h"
 #include "layout/PulsanteFigura.h"
 #include "layout/Schermo.h"
-#include "speech/Bocca.h"
+#include "speech/MotoreVoce.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -39,6 +39,7 @@ constexpr int ProfonditaMassima = 8;
 SchermataEsercizio::SchermataEsercizio(Schermata schermata, qint16 modoOre, Contesto& contesto,
                                        MotoreVoce& motore, QWidget* parent)
     : QWidget(parent), riga_(Riga(schermata)), modoOre_(modoOre), contesto_(contesto),
+      motore_(motore),
       piGreco_(PiGrecoSingolo()) {
     setObjectName(QLatin1String(riga_.nome));
     CostruisciControlli(motore);
@@ -74,7 +75,7 @@ void SchermataEsercizio::Esegui(PassoAttivazione passo) {
         piGreco_ = PiGrecoSingolo();
         break;
     case PassoAttivazione::Voce:
-        ImpostaVoce(*bocca_, contesto_.NumeroVoce, contesto_.VelocitaVoce);
+        ImpostaVoce(motore_, contesto_.NumeroVoce, contesto_.VelocitaVoce);
         break;
     case PassoAttivazione::Contatori:
         quantiErrati_ = 0;
@@ -86,12 +87,12 @@ void SchermataEsercizio::Esegui(PassoAttivazione passo) {
         digitale_->setText(QStringLiteral("00 : 00"));
         break;
     case PassoAttivazione::Istruzione:
-        bocca_->Ferma();
+        motore_.Ferma();
         if (riga_.istruzioneInFrase) {
             fraseDaDire_ = riga_.istruzione;
-            bocca_->Parla(fraseDaDire_);
+            motore_.Parla(fraseDaDire_);
         } else {
-            bocca_->Parla(riga_.istruzione);
+            motore_.Parla(riga_.istruzione);
         }
         break;
     case PassoAttivazione::LancetteIniziali:
@@ -138,7 +139,7 @@ void SchermataEsercizio::NuovaDomanda() {
     if (riga_.momento == MomentoTesto::PrimaDiParlare)
         digitale_->setText(domanda_.TestoDigitale);
     fraseDaDire_ = domanda_.FraseDaDire;
-    bocca_->Parla(fraseDaDire_);
+    motore_.Parla(fraseDaDire_);
     if (riga_.momento == MomentoTesto::DopoAverParlato)
         digitale_->setText(domanda_.TestoDigitale);
 }
@@ -183,12 +184,12 @@ void SchermataEsercizio::MostraDigitale_Click() {
 void SchermataEsercizio::Riascolta_Click() {
     if (riga_.riascoltaRiscrive) {
         quadrante_->CancellaLancette();
-        bocca_->Ferma();
+        motore_.Ferma();
         digitale_->setText(domanda_.TestoDigitale);
     } else {
-        bocca_->Ferma();
+        motore_.Ferma();
     }
-    bocca_->Parla(fraseDaDire_);
+    motore_.Parla(fraseDaDire_);
 }
 
 void SchermataEsercizio::BottoneAvanti_Click() {
@@ -202,7 +203,7 @@ void SchermataEsercizio::Esci_Click() {
     if (!contesto_.Dialoghi.Chiedi(this, QStringLiteral("Vuoi tornare al menù?"), TitoloDomande))
         return;
     // Leaving the screen silences its mouth, as unloading it would.
-    bocca_->Ferma();
+    motore_.Ferma();
     hide();
     emit TornaAlMenu();
 }

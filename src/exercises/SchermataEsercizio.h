@@ -72,6 +72,7 @@ private:
     const RigaEsercizio& riga_;
     const qint16 modoOre_;
     Contesto& contesto_;
+    MotoreVoce& motore_; // what the screen says; its mouth shows it
 
     Domanda domanda_;
     // What "riascolta" says again: the question's sentence (on the two-hand

@@ -6,11 +6,13 @@
 #include "layout/Schermo.h"
 #include "layout/Twip.h"
 #include "speech/Bocca.h"
+#include "speech/MotoreVoce.h"
 #include "speech/VelocitaVoce.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -26,7 +28,7 @@ QString TestoVelocita(int valore) {
 } // namespace
 
 FormImposta::FormImposta(Contesto& contesto, MotoreVoce& motore, QWidget* parent)
-    : SchermoScalato(parent), contesto_(contesto) {
+    : SchermoScalato(parent), contesto_(contesto), motore_(motore) {
     setObjectName(QStringLiteral("FormImposta"));
     resize(Tw(7680), Tw(5820));
 
@@ -68,21 +70,15 @@ FormImposta::FormImposta(Contesto& contesto, MotoreVoce& motore, QWidget* parent
     // Loading: the voices, the speed and the invitation.
     // The voices as the engine has them now: installed or removed since the
     // last visit, they appear or vanish. List position k holds voice k + 1.
-    bocca_->RileggiVoci();
-    const int voci = bocca_->NumeroVoci();
+    motore_.RileggiVoci();
+    const int voci = motore_.NumeroVoci();
     for (int numero = 1; numero <= voci; ++numero)
-        combo1_->addItem(bocca_->NomeVoce(numero));
+        combo1_->addItem(motore_.NomeVoce(numero));
     combo1_->setCurrentIndex(-1);
     connect(combo1_, &QComboBox::currentIndexChanged, this, &FormImposta::Combo1_Click);
-    // Selecting raises Combo1_Click, which selects the voice on the mouth. A
-    // stored voice the engine no longer offers falls back to voice 1; with
-    // no voice at all nothing is selected.
-    if (voci > 0) {
-        const int voce =
-            contesto_.NumeroVoce >= 1 && contesto_.NumeroVoce <= voci ? contesto_.NumeroVoce : 1;
-        combo1_->setCurrentIndex(voce - 1);
-    }
-    bocca_->Ferma();
+    SelezionaVoceMemorizzata();
+    connect(&motore_, &MotoreVoce::VociCambiate, this, &FormImposta::VociArrivate);
+    motore_.Ferma();
 
     // A stored speed the bar cannot show is brought into its range first.
     contesto_.VelocitaVoce =
@@ -93,12 +89,47 @@ FormImposta::FormImposta(Contesto& contesto, MotoreVoce& motore, QWidget* parent
 
     // Heard in the selected voice at its preset speed, whatever speed an
     // exercise or an earlier visit left the engine at.
-    bocca_->ImpostaVelocita(VelocitaPredefinita);
-    bocca_->Parla(InvitoBocca);
+    motore_.ImpostaVelocita(VelocitaPredefinita);
+    motore_.Parla(InvitoBocca);
+}
+
+void FormImposta::SelezionaVoceMemorizzata() {
+    // Selecting raises Combo1_Click, which selects the voice on the mouth. A
+    // stored voice the engines do not offer falls back to voice 1, but only
+    // once they have all answered: a voice of the speech service, which may
+    // answer late, keeps its number until then. With no voice at all nothing
+    // is selected.
+    const int voci = combo1_->count();
+    if (contesto_.NumeroVoce >= 1 && contesto_.NumeroVoce <= voci)
+        combo1_->setCurrentIndex(contesto_.NumeroVoce - 1);
+    else if (voci > 0 && !motore_.VociInArrivo())
+        combo1_->setCurrentIndex(0);
+}
+
+void FormImposta::VociArrivate() {
+    // The list is brought up to date in place: the voices before those that
+    // came keep their places and the selection stays, with no voice selected
+    // anew; the stored voice, if it waited for them, is selected now.
+    const int voci = motore_.NumeroVoci();
+    {
+        const QSignalBlocker blocco(combo1_);
+        const int scelta = combo1_->currentIndex();
+        for (int numero = 1; numero <= voci; ++numero) {
+            if (numero <= combo1_->count())
+                combo1_->setItemText(numero - 1, motore_.NomeVoce(numero));
+            else
+                combo1_->addItem(motore_.NomeVoce(numero));
+        }
+        while (combo1_->count() > voci)
+            combo1_->removeItem(combo1_->count() - 1);
+        combo1_->setCurrentIndex(scelta < voci ? scelta : -1);
+    }
+    if (combo1_->currentIndex() < 0)
+        SelezionaVoceMemorizzata();
 }
 
 void FormImposta::ImpostaVoce() {
-    ::ImpostaVoce(*bocca_, contesto_.NumeroVoce, contesto_.VelocitaVoce);
+    ::ImpostaVoce(motore_, contesto_.NumeroVoce, contesto_.VelocitaVoce);
 }
 
 void FormImposta::Form_Activate() {
@@ -111,7 +142,7 @@ void FormImposta::Combo1_Click(int posizione) {
         return;
     // The new number stays even when the voice is refused; a save writes it.
     contesto_.NumeroVoce = qint16(posizione + 1);
-    if (!bocca_->SelezionaVoce(contesto_.NumeroVoce))
+    if (!motore_.SelezionaVoce(contesto_.NumeroVoce))
         contesto_.Dialoghi.Avviso(this, VoceRifiutata, TitoloProgramma, Messaggi::Icona::Nessuna);
 }
 
@@ -122,6 +153,6 @@ void FormImposta::HScroll1_Change(int valore) {
 }
 
 void FormImposta::Bocca_Click() {
-    bocca_->ImpostaVelocita(contesto_.VelocitaVoce);
-    bocca_->Parla(InvitoConferma);
+    motore_.ImpostaVelocita(contesto_.VelocitaVoce);
+    motore_.Parla(InvitoConferma);
 }

@@ -22,7 +22,7 @@ public:
     // and the mouth invites the user to click it.
     FormImposta(Contesto& contesto, MotoreVoce& motore, QWidget* parent = nullptr);
 
-    // The stored voice, then the stored speed, to this screen's mouth.
+    // The stored voice, then the stored speed, to the engine.
     void ImpostaVoce();
 
 signals:
@@ -33,11 +33,15 @@ protected:
     void Form_Activate() override;
 
 private:
+    void SelezionaVoceMemorizzata();
+    // A reading of the voices answered late.
+    void VociArrivate();
     void Combo1_Click(int posizione);
     void HScroll1_Change(int valore);
     void Bocca_Click();
 
     Contesto& contesto_;
+    MotoreVoce& motore_; // the voices listed and heard; the mouth shows it
     Bocca* bocca_ = nullptr;
     QScrollBar* hScroll1_ = nullptr;
     QLabel* label1_ = nullptr;

@@ -7,10 +7,11 @@
 #include "shell/Impostazioni.h"
 #include "shell/IstanzaUnica.h"
 #include "shell/Navigazione.h"
-#include "speech/MotoreEspeak.h"
-#include "speech/MotoreServizio.h"
 #include "speech/MotoreVoci.h"
 #include "speech/UscitaAudioPulse.h"
+#include "speech/espeak/MotoreEspeak.h"
+#include "speech/pico/MotorePico.h"
+#include "speech/servizio/MotoreServizio.h"
 
 #include <QApplication>
 #include <QDir>
@@ -63,21 +64,26 @@ int Main(int argc, char** argv) {
     if (!Avvio(contesto, istanza))
         return 0;
 
-    // The one speech engine of the run, shared by every talking screen; it
-    // outlives the screens, which are deleted with the screen flow.
-    MotoreEspeak::Opzioni opzioni;
-    opzioni.avvioRinviato = true;
-    opzioni.uscita = [uscita] { return std::make_unique<UscitaAudioPulse>(uscita); };
-    MotoreEspeak motore(std::move(opzioni));
+    // The speech engines of the run, shared by every talking screen; they
+    // outlive the screens, which are deleted with the screen flow. Both
+    // speak on the voice channel of the one sound output.
+    const auto voce = [uscita] { return std::make_unique<UscitaAudioPulse>(uscita); };
+    MotorePico pico({.uscita = voce, .avvioRinviato = true});
+    MotoreEspeak motore({.uscita = voce, .avvioRinviato = true});
     MotoreServizio servizio; // the desktop's speech service: reached on first need
-    MotoreVoci voci(motore, servizio);
+    MotoreVoci voci({&pico, &motore, &servizio});
     Navigazione navigazione(contesto, voci);
     // "Esci" answered Yes: the run ends at once, no screen is closed through
     // its own handlers and no further event is handled.
     QObject::connect(&navigazione, &Navigazione::Fine, &app, [] { QCoreApplication::exit(0); });
     navigazione.MostraAvvio();
-    // The synthesizer wakes once the start screen is on the display; nothing
-    // is spoken before a screen further on asks for it.
-    QTimer::singleShot(300, &motore, &MotoreEspeak::AvviaSintetizzatore);
+    // The synthesizers wake once the start screen is on the display, and the
+    // speech service too when the stored voice is one of its own; nothing is
+    // spoken before a screen further on asks for it.
+    QTimer::singleShot(300, &voci, [&] {
+        pico.AvviaSintetizzatore();
+        motore.AvviaSintetizzatore();
+        voci.PreparaVoce(contesto.NumeroVoce);
+    });
     return app.exec();
 }

@@ -8,47 +8,15 @@
 #include <QPainterPath>
 #include <algorithm>
 
-Q_LOGGING_CATEGORY(registroVoce, "ertavino.speech", QtWarningMsg)
-
-Bocca::Bocca(MotoreVoce& motore, QWidget* parent) : QWidget(parent), motore_(motore) {
+Bocca::Bocca(MotoreVoce& motore, QWidget* parent) : QWidget(parent) {
     setAccessibleName(QStringLiteral("Bocca che parla"));
     setCursor(Qt::PointingHandCursor);
-    connect(&motore_, &MotoreVoce::Livello, this, &Bocca::SeguiLivello);
+    connect(&motore, &MotoreVoce::Livello, this, &Bocca::SeguiLivello);
+    // Whatever loudness came last, a silent engine leaves the mouth shut.
+    connect(&motore, &MotoreVoce::Silenzio, this, [this] { SeguiLivello(0.0f); });
 }
 
 Bocca::~Bocca() = default;
-
-void Bocca::RileggiVoci() {
-    motore_.RileggiVoci();
-}
-
-int Bocca::NumeroVoci() const {
-    return motore_.NumeroVoci();
-}
-
-QString Bocca::NomeVoce(int numero) const {
-    return motore_.NomeVoce(numero);
-}
-
-bool Bocca::SelezionaVoce(int numero) {
-    qCDebug(registroVoce, "voice: %d", numero);
-    return motore_.SelezionaVoce(numero);
-}
-
-void Bocca::ImpostaVelocita(int velocita) {
-    qCDebug(registroVoce, "speed: %d", velocita);
-    motore_.ImpostaVelocita(velocita);
-}
-
-void Bocca::Parla(const QString& testo) {
-    qCDebug(registroVoce).noquote().nospace() << "speak: " << testo;
-    motore_.Parla(testo);
-}
-
-void Bocca::Ferma() {
-    qCDebug(registroVoce, "stop");
-    motore_.Ferma();
-}
 
 QSize Bocca::sizeHint() const {
     return {160, 110};
@@ -58,6 +26,8 @@ void Bocca::SeguiLivello(float livello) {
     const float nuova = std::clamp(livello, 0.0f, 1.0f);
     if (qFuzzyCompare(1.0f + nuova, 1.0f + apertura_))
         return;
+    if ((nuova > 0.0f) != (apertura_ > 0.0f))
+        qCDebug(registroVoce, nuova > 0.0f ? "mouth: open" : "mouth: shut");
     apertura_ = nuova;
     update();
 }
@@ -137,9 +107,4 @@ void Bocca::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit Click();
     QWidget::mouseReleaseEvent(event);
-}
-
-void ImpostaVoce(Bocca& bocca, int numeroVoce, int velocita) {
-    bocca.SelezionaVoce(numeroVoce);
-    bocca.ImpostaVelocita(velocita);
 }

@@ -4,22 +4,15 @@
 
 class MotoreVoce;
 
-// The talking mouth every talking screen carries: it forwards the speech
-// operations to the program's engine and opens and closes with the loudness
-// of the voice being played. Clicking it emits Click().
+// The talking mouth every talking screen carries: a view of the program's
+// speech engine, which the screens speak through. It opens and closes with
+// the loudness of the voice being played, and is shut while the engine is
+// silent. Clicking it emits Click().
 class Bocca : public QWidget {
     Q_OBJECT
 public:
     explicit Bocca(MotoreVoce& motore, QWidget* parent = nullptr);
     ~Bocca() override;
-
-    void RileggiVoci();
-    int NumeroVoci() const;
-    QString NomeVoce(int numero) const;
-    bool SelezionaVoce(int numero);
-    void ImpostaVelocita(int velocita);
-    void Parla(const QString& testo);
-    void Ferma();
 
     QSize sizeHint() const override;
 
@@ -33,9 +26,5 @@ protected:
 private:
     void SeguiLivello(float livello);
 
-    MotoreVoce& motore_;
     float apertura_ = 0.0f; // 0 closed .. 1 wide open
 };
-
-// Applies the stored voice, then the stored speed, to a screen's mouth.
-void ImpostaVoce(Bocca& bocca, int numeroVoce, int velocita);

@@ -6,7 +6,9 @@
 
 namespace {
 
-// Variants whose English names have a plain Italian word.
+// Besides the numbered ones, the variants offered: those whose English names
+// have a plain Italian word. An allow-list, so that a joke voice added to a
+// later release of the synthesizer is not offered by default.
 const QHash<QString, QString>& NomiTradotti() {
     static const QHash<QString, QString> nomi{
         {QStringLiteral("whisper"), QStringLiteral("sussurro")},
@@ -29,17 +31,14 @@ std::pair<int, int> Gruppo(const QString& file) {
     return {m.captured(1) == QLatin1String("f") ? 0 : 1, m.captured(2).toInt()};
 }
 
-QString NomeLeggibile(const VarianteVoce& v) {
-    const auto [gruppo, numero] = Gruppo(v.file);
+// The variant's plain Italian name; empty for a variant that is not offered.
+QString NomeItaliano(const QString& file) {
+    const auto [gruppo, numero] = Gruppo(file);
     if (gruppo == 0)
         return QStringLiteral("femminile %1").arg(numero);
     if (gruppo == 1)
         return QStringLiteral("maschile %1").arg(numero);
-    const auto tradotto = NomiTradotti().constFind(v.file.toLower());
-    if (tradotto != NomiTradotti().cend())
-        return *tradotto;
-    QString nome = v.nome.trimmed().isEmpty() ? v.file : v.nome.trimmed();
-    return nome.replace(QLatin1Char('_'), QLatin1Char(' '));
+    return NomiTradotti().value(file.toLower());
 }
 
 } // namespace
@@ -48,21 +47,18 @@ QString VoceItaliana::NomeSintetizzatore() const {
     return variante.isEmpty() ? QStringLiteral("it") : QStringLiteral("it+") + variante;
 }
 
-QList<VoceItaliana> ElencoVociItaliane(QList<VarianteVoce> varianti) {
+QList<VoceItaliana> ElencoVociItaliane(const QStringList& varianti) {
     struct Voce {
         std::pair<int, int> gruppo;
         QString nome;
         QString file;
     };
     QList<Voce> voci;
-    for (const VarianteVoce& v : varianti) {
-        // Variants made for testing the synthesizer ("fast_test") sound just
-        // like the plain voice: they are not offered.
-        if (v.nome.contains(QLatin1String("test"), Qt::CaseInsensitive))
-            continue;
-        if (!v.file.isEmpty() && std::none_of(voci.cbegin(), voci.cend(),
-                                              [&](const Voce& c) { return c.file == v.file; }))
-            voci.append({Gruppo(v.file), NomeLeggibile(v), v.file});
+    for (const QString& file : varianti) {
+        const QString nome = NomeItaliano(file);
+        if (!nome.isEmpty() &&
+            std::none_of(voci.cbegin(), voci.cend(), [&](const Voce& v) { return v.file == file; }))
+            voci.append({Gruppo(file), nome, file});
     }
     std::sort(voci.begin(), voci.end(), [](const Voce& a, const Voce& b) {
         if (a.gruppo != b.gruppo)

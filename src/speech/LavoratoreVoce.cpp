@@ -1,7 +1,6 @@
 #include "speech/LavoratoreVoce.h"
 
 #include "speech/RegistroVoce.h"
-#include "speech/SessioneEspeak.h"
 #include "speech/Sonorita.h"
 
 #include <QTimer>
@@ -15,10 +14,10 @@ constexpr int BattitoMillisecondi = 20;
 constexpr int FinestraMillisecondi = 30;
 } // namespace
 
-LavoratoreVoce::LavoratoreVoce(QString cartellaDati, FabbricaUscita fabbrica,
+LavoratoreVoce::LavoratoreVoce(FabbricaSintetizzatore sintetizzatore, FabbricaUscita fabbrica,
                                const std::atomic<int>& generazione,
                                std::promise<QList<VoceItaliana>> voci)
-    : cartellaDati_(std::move(cartellaDati)), fabbrica_(std::move(fabbrica)),
+    : fabbricaSintetizzatore_(std::move(sintetizzatore)), fabbrica_(std::move(fabbrica)),
       generazione_(generazione), promessaVoci_(std::move(voci)) {}
 
 LavoratoreVoce::~LavoratoreVoce() = default;
@@ -28,7 +27,7 @@ void LavoratoreVoce::Avvia() {
 }
 
 QList<VoceItaliana> LavoratoreVoce::Prepara() {
-    sessione_ = std::make_unique<SessioneEspeak>(cartellaDati_);
+    sessione_ = fabbricaSintetizzatore_();
     QList<VoceItaliana> voci = sessione_->VociDisponibili();
     campioniAlSecondo_ = voci.isEmpty() ? 0 : sessione_->CampioniAlSecondo();
     if (campioniAlSecondo_ == 0) {
@@ -69,8 +68,8 @@ void LavoratoreVoce::ScegliVoce(const QString& nomeSintetizzatore) {
     voce_ = nomeSintetizzatore;
 }
 
-void LavoratoreVoce::ImpostaVelocita(ParametriVelocita parametri) {
-    velocita_ = parametri;
+void LavoratoreVoce::ImpostaVelocita(int velocita) {
+    velocita_ = velocita;
 }
 
 bool LavoratoreVoce::Aggiornato() {
@@ -85,11 +84,14 @@ bool LavoratoreVoce::Aggiornato() {
 }
 
 void LavoratoreVoce::Parla(const QString& testo, int generazione) {
-    if (!sessione_)
-        return;
     Aggiornato();
-    if (generazione != generazioneAttiva_)
-        return; // spoken before a stop that has since come
+    ++ricevuti_;
+    if (!sessione_ || generazione != generazioneAttiva_) {
+        // Nothing to say it with, or spoken before a stop that has since come.
+        if (!attivo_)
+            emit Silenzio(ricevuti_);
+        return;
+    }
     // Loading a voice takes the synthesizer longer than starting a sentence:
     // it is done only when the choice changed.
     if (voce_ != voceApplicata_) {
@@ -166,5 +168,5 @@ void LavoratoreVoce::Termina() {
     consegnato_.clear();
     ultimoLivello_ = 0.0f;
     emit Livello(0.0f);
-    emit Silenzio();
+    emit Silenzio(ricevuti_);
 }

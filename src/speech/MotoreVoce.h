@@ -28,8 +28,26 @@ public:
     virtual void Parla(const QString& testo) = 0;
     // Silences what is sounding and drops everything queued; harmless when idle.
     virtual void Ferma() = 0;
+    // True while a reading of the voices has not been answered yet: the
+    // voices it brings are announced by VociCambiate.
+    virtual bool VociInArrivo() const { return false; }
+    // Starts what the engine needs to list its voices (its synthesizer, the
+    // service) without waiting for it; harmless when started.
+    virtual void Sveglia() {}
 
 signals:
     // Loudness (0..1) of the audio being played now; 0 when silent.
     void Livello(float livello);
+    // Everything the engine was asked to say has been heard, cut by a stop
+    // or found unspeakable: one follows every Parla, sooner or later.
+    void Silenzio();
+    // The voice list changed without RileggiVoci: a reading answered late.
+    void VociCambiate();
 };
+
+// Applies the stored voice, then the stored speed, to the engine: what every
+// talking screen's ImpostaVoce does. A voice refused is no error here.
+inline void ImpostaVoce(MotoreVoce& motore, int numeroVoce, int velocita) {
+    motore.SelezionaVoce(numeroVoce);
+    motore.ImpostaVelocita(velocita);
+}

@@ -2,6 +2,7 @@
 
 #include "speech/VelocitaVoce.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 
@@ -34,13 +35,21 @@ bool ModuloRipetuto(const QString& modulo) {
     QString nome = modulo.trimmed().toLower();
     if (nome.endsWith(QLatin1String("-generic")))
         nome.chop(int(sizeof("-generic") - 1));
-    return nome == QLatin1String("espeak-ng") || nome == QLatin1String("espeak");
+    return nome == QLatin1String("espeak-ng") || nome == QLatin1String("espeak") ||
+           nome == QLatin1String("pico");
+}
+
+bool VoceDifettosa(const VoceServizio& voce) {
+    static const QRegularExpression it3it4(QStringLiteral("^(mb-)?it[34]$|^italian-mbrola-[34]$"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    return voce.modulo.contains(QLatin1String("mbrola"), Qt::CaseInsensitive) &&
+           it3it4.match(voce.nome.trimmed()).hasMatch();
 }
 
 QList<VoceServizio> VociServizioOfferte(QList<VoceServizio> elencate) {
     elencate.removeIf([](const VoceServizio& v) {
         return v.modulo.trimmed().isEmpty() || v.nome.trimmed().isEmpty() ||
-               ModuloRipetuto(v.modulo) || !Italiana(v.lingua);
+               ModuloRipetuto(v.modulo) || VoceDifettosa(v) || !Italiana(v.lingua);
     });
     std::stable_sort(elencate.begin(), elencate.end(), Prima);
     // A voice listed twice (under two spellings of its language, say) is one

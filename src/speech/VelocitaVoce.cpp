@@ -19,3 +19,8 @@ ParametriVelocita ParametriDiVelocita(int velocita) {
     // a little slower than the synthesizer's usual 175, as suits children.
     return {RitmoMinimo + ((v - SogliaPause) * 13 + 5) / 10, 0};
 }
+
+int LivelloVelocitaPico(int velocita) {
+    // Pico's levels are whole percents: one per step is the finest it takes.
+    return 100 + std::clamp(velocita, VelocitaMinima, VelocitaMassima) - VelocitaPredefinita;
+}

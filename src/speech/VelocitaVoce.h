@@ -17,3 +17,9 @@ struct ParametriVelocita {
 
 // Values outside 70..200 (a hand-edited settings file) are clamped first.
 ParametriVelocita ParametriDiVelocita(int velocita);
+
+// SVOX Pico's speed level (its markup "<speed level='N'>", in percent of the
+// voice's own rate) for a stored speed, clamped first: 135 gives the voice's
+// own rate, 100, and each step one level more, so that every step is heard:
+// 35 at the slowest, 165 at the fastest.
+int LivelloVelocitaPico(int velocita);

@@ -3,7 +3,7 @@
 #include "CasaDiProva.h"
 #include "ProgrammaDiProva.h"
 #include "feedback/SuonatorePulse.h"
-#include "speech/MotoreEspeak.h"
+#include "speech/espeak/MotoreEspeak.h"
 
 #include <QComboBox>
 #include <QScopeGuard>

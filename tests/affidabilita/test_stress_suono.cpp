@@ -4,8 +4,8 @@
 // twice: nothing crashes or trips the sanitizers, speech keeps time while
 // the server is gone, and at the end a sentence is heard at the sink again.
 #include "feedback/SuonatorePulse.h"
-#include "speech/MotoreEspeak.h"
 #include "speech/UscitaAudioPulse.h"
+#include "speech/espeak/MotoreEspeak.h"
 
 #include <QProcess>
 #include <QRandomGenerator>

@@ -1,12 +1,19 @@
 # Includes run one way: every #include "folder/..." line of src/ names its own
 # folder or one that the table below allows it, as the README's "Where things
-# are" shows.   cmake -DSORGENTI=<src folder> -P inclusioni.cmake
+# are" shows. A folder is the whole path of the file's directory, so that an
+# engine's subfolder of speech is a folder of its own: it may use the speech
+# folder itself, never a sibling, and the speech folder uses none of them.
+#   cmake -DSORGENTI=<src folder> -P inclusioni.cmake
 cmake_minimum_required(VERSION 3.25)
-set(permesse_shell exercises language clockface speech feedback layout sound core)
+set(motori speech/espeak speech/pico speech/servizio)
+set(permesse_shell exercises language clockface speech ${motori} feedback layout sound core)
 set(permesse_exercises language clockface speech feedback layout sound core)
 set(permesse_language core)
 set(permesse_clockface layout core)
 set(permesse_speech sound core)
+foreach(motore IN LISTS motori)
+  set(permesse_${motore} speech sound core)
+endforeach()
 set(permesse_feedback sound core)
 set(permesse_layout core)
 set(permesse_sound core)
@@ -19,13 +26,13 @@ if(NOT file_sorgenti)
 endif()
 set(contrarie "")
 foreach(file IN LISTS file_sorgenti)
-  set(cartella radice)
-  if(file MATCHES "^([^/]+)/")
-    set(cartella "${CMAKE_MATCH_1}")
+  get_filename_component(cartella "${file}" DIRECTORY)
+  if(cartella STREQUAL "")
+    set(cartella radice)
   endif()
-  file(STRINGS "${SORGENTI}/${file}" righe REGEX "^[ \t]*#[ \t]*include[ \t]*\"[^\"/]+/")
+  file(STRINGS "${SORGENTI}/${file}" righe REGEX "^[ \t]*#[ \t]*include[ \t]*\"[^\"]+/")
   foreach(riga IN LISTS righe)
-    string(REGEX REPLACE "^[^\"]*\"([^\"/]+)/.*$" "\\1" inclusa "${riga}")
+    string(REGEX REPLACE "^[^\"]*\"([^\"]+)/[^\"/]*\".*$" "\\1" inclusa "${riga}")
     if(NOT inclusa STREQUAL cartella AND NOT inclusa IN_LIST permesse_${cartella})
       list(APPEND contrarie "${file}: ${riga}")
     endif()

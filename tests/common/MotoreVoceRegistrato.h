@@ -6,7 +6,8 @@
 #include <QStringList>
 
 // A silent speech engine recording every request ("voce: N", "velocita: N",
-// "parla: <text>", "ferma"); its voices are `nomi` as at the last RileggiVoci.
+// "parla: <text>", "ferma"); its voices are `nomi` as at the last RileggiVoci,
+// and more are coming while `inArrivo`.
 class MotoreVoceRegistrato : public MotoreVoce {
 public:
     explicit MotoreVoceRegistrato(QStringList nomiVoci = {"Italiano", "Italiano (f1)",
@@ -24,8 +25,10 @@ public:
     void ImpostaVelocita(int v) override { registro << QStringLiteral("velocita: %1").arg(v); }
     void Parla(const QString& testo) override { registro << QStringLiteral("parla: ") + testo; }
     void Ferma() override { registro << QStringLiteral("ferma"); }
+    bool VociInArrivo() const override { return inArrivo; }
 
     QStringList nomi, letti;
     QSet<int> rifiutate;
+    bool inArrivo = false;
     QStringList registro;
 };

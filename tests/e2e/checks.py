@@ -2,7 +2,10 @@
 shows of the installed program, driven through the accessibility interface
 (dogtail), real pointer clicks and key presses."""
 
+import array
 import contextlib
+import glob
+import math
 import os
 import re
 import time
@@ -23,6 +26,7 @@ INSTRUCTION = "Clicca dove deve arrivare la lancetta rossa"
 # Loudness, a fraction of full scale: speech is far above; an idle sink gives zeros.
 SPEAKING, SILENT = 0.01, 0.001
 SPEECH_SPAN = 1.5  # seconds after an exercise opens when only its speech plays
+FETCH_PICO = Path(__file__).parent.parent / "speech" / "scarica_pico.sh"
 
 
 def settings_bytes(voice, speed):  # the settings file as the program writes it
@@ -237,12 +241,16 @@ def bad_settings_file(stage):
     find(app, "Avvio")
 
 
+def voice_names(program):
+    """The names in the voice list, top to bottom."""
+    return [n.name for n in find(program.app, role="combo box").findChildren(
+        lambda n: n.roleName == "list item", showingOnly=False)]
+
+
 def open_voice_screen(program):
-    """Opens "Imposta voce"; returns the names in its voice list, top to bottom."""
+    """Opens "Imposta voce"; returns the names in its voice list."""
     find(program.app, "Imposta voce").click()
-    combo = find(program.app, role="combo box")
-    return wait_for(lambda: [n.name for n in combo.findChildren(
-        lambda n: n.roleName == "list item", showingOnly=False)], 10, "the voice list's voices")
+    return wait_for(lambda: voice_names(program), 10, "the voice list's voices")
 
 
 def heard(recording, *spans):
@@ -254,11 +262,11 @@ def heard(recording, *spans):
                f"into {recording.path}, where {'speech' if loud else 'silence'} was due")
 
 
-def exercise_heard(stage, program, name, voice, player, stop=False):
+def exercise_heard(stage, program, name, voice, player, stop=False, rate=None):
     """Opens the 12-hour "Solo ore" by clicks: its instruction and question
     are spoken by voice (as the speech log names it), played by player alone
-    (the sound server's name for it) and reach the sound server; with stop,
-    "Esci" then cuts them off."""
+    (the sound server's name for it, at rate if given) and reach the sound
+    server; with stop, "Esci" then cuts them off."""
     recorder, mark = Recorder(stage, name), len(program.lines())
     entered = time.monotonic()
     solo_ore(program.app, 0).click()
@@ -269,6 +277,9 @@ def exercise_heard(stage, program, name, voice, player, stop=False):
     players = wait_for(lambda: player in speech_service.playing(stage) and
                        speech_service.playing(stage), 5, f"{player} to play")
     expect(players == [player], f"the sound server plays {players}, not {player} alone")
+    if rate:
+        rates = [s["rate"] for s in wait_for(lambda: ertavino_streams(stage, "a11y"), 5, "voice")]
+        expect(rates == [str(rate)], f"the voice plays at {rates} Hz, not {rate} Hz")
     time.sleep(max(0.0, entered + SPEECH_SPAN - time.monotonic()))
     spans = [((entered, entered + SPEECH_SPAN), True)]
     if stop:
@@ -292,21 +303,27 @@ def answered(stage, program):
 
 
 def speech_service_voices(stage):
-    """The speech service absent, hung, and running festival: the voice
-    screen opens with no message, lists festival's voices after ours; ours
-    speaks the exercise opened while the screen still speaks; no service is
-    started. A festival voice chosen is heard, cut, stored, used at start."""
+    """The speech service not installed, hung, and running festival: the
+    voice screen opens with no message, lists festival's voices after ours;
+    ours speaks the exercise opened while the screen still speaks. Nothing
+    waits for a service not installed; a voice of a hung one stays stored. A
+    festival voice chosen is heard, cut, stored."""
     lists, slow = {}, settings_bytes(1, 70)  # the slowest speed: sentences long enough to cut
     for case in ("absent", "not answering", "running"):
         if case == "running":
             speech_service.start(stage)
+        # A hung service's voice, past ours, is stored: nothing is selected.
+        stored, by = (99, "preset voice") if case == "not answering" else (1, "Italiano")
         with speech_service.hung(stage) if case == "not answering" else contextlib.nullcontext():
-            program = launch(stage, slow, menu=True)
+            program = launch(stage, settings_bytes(stored, 70), menu=True)
             lists[case] = open_voice_screen(program)
             expect(not dialogs(program.app), f"a message is shown with the service {case}")
+            waited = [line for line in program.lines() if "did not answer" in line]
+            expect(case != "absent" or not waited, f"with no service installed: {waited}")
             find(program.app, "conferma").click()
+            saved(stage, settings_bytes(stored, 70))
             exercise_heard(stage, program, "voce-incorporata-" + case.replace(" ", "-"),
-                           "embedded espeak-ng, Italiano", "ertavino")
+                           "embedded espeak-ng, " + by, "ertavino", rate=22050)
             if case == "absent":
                 answered(stage, program)
                 audit(stage, program.app, "esercizio-clic")
@@ -314,8 +331,9 @@ def speech_service_voices(stage):
             if case != "running":
                 answer(program, "Esci", EXIT_PROGRAM, "Sì")
                 program.ended(f"the program to end with the service {case}")
+                saved(stage, settings_bytes(stored, 70))
                 expect(case != "absent" or not os.path.exists(speech_service.socket_path(stage)),
-                       "the program started a speech service")
+                       "the program started a speech service that is not installed")
     embedded, wanted = lists["absent"], "lp_diphone (festival)"
     expect(all(n.startswith("Italiano") for n in embedded) and
            lists["not answering"] == embedded and
@@ -335,17 +353,99 @@ def speech_service_voices(stage):
                    "speech-dispatcher", stop=True)
     answer(program, "Esci", EXIT_PROGRAM, "Sì")
     program.ended("the program to end after 'Esci', 'Sì'")
-    program = launch(stage, settings_bytes(number, 70), menu=True)
-    exercise_heard(stage, program, "voce-servizio-avvio", "speech-dispatcher, " + wanted,
-                   "speech-dispatcher")
 
 
-def ertavino_streams(stage):
-    """The properties of each stream the program plays at the sound server."""
+def speech_heard(recorder):
+    """The seconds of the recording so far from its first 50 ms block of
+    speech to the end of its last; how long it has been silent since."""
+    data = Path(recorder.path).read_bytes()[44:]  # past the header, as parecord writes it
+    samples, step = array.array("h", data[:len(data) // 2 * 2]), Recorder.RATE // 20
+    loud = [i for i in range(0, len(samples) - step, step)
+            if math.sqrt(sum(s * s for s in samples[i:i + step]) / step) / 32768 > SPEAKING]
+    return ((loud[-1] + step - loud[0]) / Recorder.RATE, (len(samples) - loud[-1] - step)
+            / Recorder.RATE) if loud else (0.0, 0.0)
+
+
+def speech_service_started(stage):
+    """speech-dispatcher not running: "Imposta voce" starts it, festival's
+    voices join the list in place; festival at speed 70 lasts longer than at
+    200. frmRuota8 speaks its instruction before applying a stored festival
+    voice: the instruction is heard whole in ours, then the question."""
+    wanted = "lp_diphone (festival)"
+    with speech_service.startable(stage):
+        program = launch(stage, settings_bytes(1, 135), menu=True)
+        embedded = open_voice_screen(program)
+        names = wait_for(lambda: (n := voice_names(program)) != embedded and n, 30,
+                         "festival's voices to join the list")
+        expect(names == embedded + speech_service.FESTIVAL_VOICES, f"the voice list is {names}")
+        number, mark = names.index(wanted) + 1, len(program.lines())
+        tab_to(program, "combo box", "End", "Up")
+        wait_for(lambda: ("voice", str(number)) in program.log("speech", "voice", mark), 5,
+                 f"voice {number}, {wanted}, to be selected")
+        lasted = {}
+        for key, value in (("Home", 70), ("End", 200)):
+            tab_to(program, "scroll bar", key)
+            wait_for(lambda: speed(program.app) == value, 5, f"the speed {value}")
+            wait_for(lambda: "ertavino" not in speech_service.playing(stage), 20, "ours to end")
+            recorder = Recorder(stage, f"festival-{value}")
+            find(program.app, test=lambda n: n.name == "Bocca che parla", what="the mouth").click()
+            lasted[value] = wait_for(lambda: (h := speech_heard(recorder))[1] > 1 and h[0], 30,
+                                     f"festival to say its sentence at speed {value}")
+            recorder.stop()
+        expect(lasted[70] > 1.5 * lasted[200], f"festival spoke {lasted[70]:.1f} s at speed 70, "
+               f"{lasted[200]:.1f} s at speed 200")
+        find(program.app, "conferma").click()
+        answer(program, "Esci", EXIT_PROGRAM, "Sì")
+        program.ended("the program to end after 'Esci', 'Sì'")
+
+        program = launch(stage, settings_bytes(number, 135), menu=True)
+        recorder, mark = Recorder(stage, "frmRuota8-festival"), len(program.lines())
+        quarters = wait_for(lambda: program.app.findChildren(
+            lambda n: n.roleName == "push button" and n.name == "il quarto d'ora"), 10,
+            "the menu's 'il quarto d'ora'")
+        min(quarters, key=lambda n: n.position[0]).click()  # 12 hours, arrows: frmRuota8
+        ours = wait_for(lambda: "ertavino" in speech_service.playing(stage) and time.monotonic(),
+                        10, "the instruction to be played")
+        ended = wait_for(lambda: "ertavino" not in speech_service.playing(stage) and
+                         time.monotonic(), 20, "the instruction to end")
+        time.sleep(3)
+        expect(ended - ours > 2, f"the instruction was played for {ended - ours:.1f} s only")
+        by = [who for _, who in program.log("speech", "spoken by", mark)]
+        expect(by == ["embedded espeak-ng, preset voice", "speech-dispatcher, " + wanted],
+               f"spoken by {by}")
+        heard(recorder.stop(), ((ours, ended), True), ((ended + 0.3, ended + 3), True))
+
+
+def pico_first(stage):
+    """SVOX Pico, fetched as the unit tests fetch it and named by the
+    variables only tests set: a new user's first exercise speaks in its
+    voice (voice 1) at 16 kHz, heard at the sound server, the mouth opening
+    and shutting."""
+    fetched = run_quiet(["bash", str(FETCH_PICO), stage.pico], timeout=300)
+    expect(fetched.returncode == 0, f"fetching Pico failed: {fetched.stdout}{fetched.stderr}")
+    program = launch(stage, menu=True, env={
+        "ERTAVINO_PICO_LIBRERIA": glob.glob(f"{stage.pico}/usr/lib/*/libttspico.so.0")[0],
+        "ERTAVINO_PICO_LINGUE": f"{stage.pico}/usr/share/pico/lang"})
+    mark = len(program.lines())
+    exercise_heard(stage, program, "pico", "embedded Pico, Italiano naturale (Pico)", "ertavino", rate=16000)
+    mouth = [state for _, state in program.log("speech", "mouth", mark)]
+    opened = mouth.index("open") if "open" in mouth else len(mouth)
+    expect("shut" in mouth[opened:], f"the mouth went {mouth}, not open and then shut")
+    answer(program, "Esci", BACK_TO_MENU, "Sì")
+    answer(program, "Esci", EXIT_PROGRAM, "Sì")
+    program.ended("the program to end after 'Esci', 'Sì'")
+    saved(stage, settings_bytes(1, 135))
+
+
+def ertavino_streams(stage, role=None):
+    """The properties and the sample rate ("rate") of each stream the
+    program plays at the sound server (in that media role)."""
     listing = run_quiet(["pactl", "list", "sink-inputs"], stage.processes.env).stdout
-    return [dict(re.findall(r'^\s*([\w.]+) = "([^"]*)"$', block, re.M))
+    return [dict(re.findall(r'^\s*([\w.]+) = "([^"]*)"$', block, re.M),
+                 rate=re.search(r"Sample Specification: \S+ \S+ (\d+)Hz", block)[1])
             for block in listing.split("Sink Input #")[1:]
-            if 'application.process.binary = "ertavino"' in block]
+            if 'application.process.binary = "ertavino"' in block and
+            (not role or f'media.role = "{role}"' in block)]
 
 
 def mixer_names_the_program(stage):
@@ -360,8 +460,7 @@ def mixer_names_the_program(stage):
             dial = find(program.app, "12", "label").parent.findChildren(
                 lambda n: n.roleName == "label" and n.name == str(hour % 12 + 1))
             dial[0].click()
-        streams = wait_for(lambda: [s for s in ertavino_streams(stage)
-                                    if s.get("media.role") == role], 10, f"{what}'s stream")
+        streams = wait_for(lambda: ertavino_streams(stage, role), 10, f"{what}'s stream")
         expect(all(named.items() <= s.items() for s in streams),
                f"{what} plays as {[{k: s.get(k) for k in named} for s in streams]}, not {named}")
     answer(program, "Esci", BACK_TO_MENU, "Sì")
@@ -371,4 +470,5 @@ def mixer_names_the_program(stage):
 
 # In this order; each is named after its function, as --only finds it.
 ALL = [installed_files, second_copy_refused, keyboard_alone, bad_settings_file,
-       speech_service_voices, accessibility, mixer_names_the_program]
+       speech_service_voices, speech_service_started, pico_first, accessibility,
+       mixer_names_the_program]

@@ -161,8 +161,8 @@ class Recorder:
 class Stage:
     """The folders, services and accessibility problems the checks share."""
 
-    def __init__(self, prefix, out):
-        self.prefix, self.out, self.audit = prefix, out, {}
+    def __init__(self, prefix, out, pico):
+        self.prefix, self.out, self.audit, self.pico = prefix, out, {}, pico
         self.logs, self.runtime = os.path.join(out, "logs"), os.path.join(out, "run")
         config = os.path.join(out, "home", ".config")
         self.settings_file = os.path.join(config, "ImpostazioniProgrammiQuibo", "Ertavino.INI")
@@ -170,7 +170,9 @@ class Stage:
             os.makedirs(os.path.join(out, folder), mode=0o700, exist_ok=True)
         env = {k: v for k, v in os.environ.items() if k != "PULSE_SINK"} | dict(
             HOME=os.path.join(out, "home"), XDG_CONFIG_HOME=config, XDG_RUNTIME_DIR=self.runtime,
-            LC_ALL="C.UTF-8", NO_AT_BRIDGE="0", PULSE_SERVER=f"unix:{self.runtime}/pulse/native")
+            LC_ALL="C.UTF-8", NO_AT_BRIDGE="0", PULSE_SERVER=f"unix:{self.runtime}/pulse/native",
+            # No speech service to start but for the checks that name one.
+            SPEECHD_CMD=os.path.join(out, "no-speech-dispatcher"))
         self.processes = Processes(env, self.logs)
 
     def start_services(self):
@@ -248,7 +250,9 @@ def main():
     args = parser.parse_args()
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
     out = os.path.abspath(args.out)
-    stage = Stage(os.path.abspath(args.prefix or os.path.join(out, "prefix")), out)
+    # SVOX Pico is fetched where the build's tests put it, or into OUT.
+    pico = os.path.join(os.path.abspath(args.build or out), "pico")
+    stage = Stage(os.path.abspath(args.prefix or os.path.join(out, "prefix")), out, pico)
     results, started = [], time.monotonic()
 
     def record(name, error):

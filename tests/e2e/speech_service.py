@@ -1,10 +1,13 @@
-"""The desktop's speech service for the stage and the speech benchmark:
-festival's server and speech-dispatcher on a private configuration, and in
-their place, a service that takes connections and never answers."""
+"""The desktop's speech service for the stage and the speech benchmark
+(bench/speech/servizio_voce.py): festival's server and speech-dispatcher on a
+private configuration, and in their place, a service that takes connections
+and never answers."""
 
 import contextlib
 import os
 import re
+import shutil
+import signal
 import socket
 from pathlib import Path
 
@@ -38,9 +41,9 @@ def festival_voices(path):
                       for line in lines if line[:4] == "249-")
 
 
-def start(stage):
-    """Starts festival's server and speech-dispatcher (ended with the check)
-    and returns once the service lists festival's voices."""
+def configure(stage, config):
+    """Starts festival's server (ended with the check) and writes a
+    configuration for speech-dispatcher into config that speaks with it."""
     with socket.socket() as s:  # a free port for festival's server
         s.bind(("127.0.0.1", 0))
         port = s.getsockname()[1]
@@ -48,7 +51,6 @@ def start(stage):
                           ["festival", "--server", f"(set! server_port {port})"])
     wait_for(lambda: socket.create_connection(("127.0.0.1", port), 1).close() or True, 20,
              "festival's server to take connections")
-    config = Path(stage.out, "speech-dispatcher")
     (config / "modules").mkdir(parents=True, exist_ok=True)
     (config / "speechd.conf").write_text(
         f'LogDir "{stage.logs}"\nAudioOutputMethod "pulse"\n'
@@ -58,12 +60,37 @@ def start(stage):
     (config / "modules/festival.conf").write_text(
         f'FestivalServerHost "localhost"\nFestivalServerPort {port}\n')
     (config / "modules/espeak-ng.conf").write_text("")
+
+
+def start(stage):
+    """Starts festival's server and speech-dispatcher (ended with the check)
+    and returns once the service lists festival's voices."""
+    config = Path(stage.out, "speech-dispatcher")
+    configure(stage, config)
     # No timeout: the service stays between two runs of the program.
     stage.processes.start("speech-dispatcher", ["speech-dispatcher", "--run-single",
                                                 "--timeout", "0", "--config-dir", str(config)])
     names = wait_for(lambda: festival_voices(socket_path(stage)), 20,
                      "speech-dispatcher to list festival's voices")
     expect(names == FESTIVAL_VOICES, f"speech-dispatcher lists {names}, not {FESTIVAL_VOICES}")
+
+
+@contextlib.contextmanager
+def startable(stage):
+    """speech-dispatcher installed, not running, its user configuration
+    speaking with festival's server; the services programs start are ended."""
+    config = Path(stage.processes.env["XDG_CONFIG_HOME"], "speech-dispatcher")
+    configure(stage, config)
+    stage.processes.env["SPEECHD_CMD"], absent = shutil.which("speech-dispatcher"), \
+        stage.processes.env["SPEECHD_CMD"]
+    try:
+        yield
+    finally:
+        stage.processes.env["SPEECHD_CMD"] = absent
+        shutil.rmtree(config)
+        for pid, command in stage.processes.leftovers():  # started by the program: ours
+            if "speech-dispatcher" in command:
+                os.kill(pid, signal.SIGTERM)
 
 
 @contextlib.contextmanager
@@ -78,24 +105,3 @@ def hung(stage):
         finally:
             os.remove(socket_path(stage))
 
-
-if __name__ == "__main__":
-    # bench/run-benchmarks.sh: the service for the desktop session whose
-    # runtime folder is argv[1], with its files in argv[2], until ended.
-    import signal
-    import sys
-    import types
-
-    from harness import Processes
-
-    runtime, out = sys.argv[1:3]
-    os.makedirs(out, exist_ok=True)
-    session = types.SimpleNamespace(runtime=runtime, out=out, logs=out,
-                                    processes=Processes(os.environ, out))
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit(0))
-    try:
-        start(session)
-        print("ready", flush=True)
-        signal.pause()
-    finally:
-        session.processes.stop_since(0)

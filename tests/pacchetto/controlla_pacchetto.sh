@@ -19,6 +19,7 @@ for p in espeak-ng-data fonts-liberation fonts-comic-neue qt6-translations-l10n 
   libespeak-ng1 libpulse0 libsndfile1 libqt6svg6 libqt6widgets6; do
   grep -Eq "(^|, )$p( |,|$)" <<<"$depends" || fail "Depends lacks $p: $depends"
 done
+[ "$(dpkg-deb -f "$deb" Suggests)" = libttspico0 ] || fail "Suggests: $(dpkg-deb -f "$deb" Suggests)"
 ! grep -qi multimedia <<<"$depends" || fail "Qt Multimedia is required: $depends"
 relations=$(dpkg-deb -f "$deb" Pre-Depends Depends Recommends Suggests)
 ! grep -Eq -- '-dev\b|-dbg\b|\b(build-essential|cmake|clang|lintian|xvfb|xdotool)\b' <<<"$relations" ||

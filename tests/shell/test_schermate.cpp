@@ -150,6 +150,29 @@ private slots:
         QCOMPARE(prog.p.Figlio<QComboBox>("Combo1")->count(), 2);
         QCOMPARE(prog.motore.registro, QStringList{"voce: 1"} + invito);
     }
+
+    void voceDelServizioInArrivo() {
+        // The stored voice is one of those a slow service has not listed yet,
+        // and there is no other: none is selected, the stored one kept.
+        Programma prog;
+        prog.motore.nomi.clear();
+        prog.motore.inArrivo = true;
+        QVERIFY(ScriviFile(prog.casa.Ini(), " 5 \r\n 135 \r\n"));
+        prog.Menu();
+        prog.p.Premi("Command13");
+        auto* combo = prog.p.Figlio<QComboBox>("Combo1");
+        QVERIFY(combo->currentIndex() == -1 && prog.p.contesto.NumeroVoce == 5);
+        // The service answers: its voices fill the list in place and the
+        // stored one is selected; voices that come later move no selection.
+        prog.motore.registro.clear();
+        for (const char* nome : {"a", "b", "c", "d", "e", "f"}) {
+            prog.motore.letti = prog.motore.nomi << nome;
+            prog.motore.inArrivo = prog.motore.nomi.size() < 5;
+            emit prog.motore.VociCambiate();
+        }
+        QVERIFY(combo->count() == 6 && combo->itemText(5) == "f" && combo->currentIndex() == 4);
+        QCOMPARE(prog.motore.registro, QStringList{"voce: 5"});
+    }
 };
 
 QTEST_MAIN(TestSchermate)

@@ -1,6 +1,7 @@
 #include "speech/ElencoVoci.h"
 #include "speech/Pronuncia.h"
 #include "speech/RegoleServizio.h"
+#include "speech/SilenzioFinale.h"
 #include "speech/Sonorita.h"
 #include "speech/VelocitaVoce.h"
 
@@ -24,11 +25,14 @@ private slots:
         QCOMPARE(ParametriDiVelocita(500), ParametriDiVelocita(VelocitaMassima));
         // The speech service's rate: 0 (the voice's preset) at the preset speed,
         // its whole range over the stored one, one step up at every step.
+        // Pico's level likewise: 100, its own rate, at the preset speed.
         for (int v = VelocitaMinima; v < VelocitaMassima; ++v)
-            QVERIFY2(RitmoServizio(v) < RitmoServizio(v + 1), qPrintable(QString::number(v)));
-        QCOMPARE(RitmoServizio(VelocitaPredefinita), 0);
-        QCOMPARE(RitmoServizio(0), -100);
-        QCOMPARE(RitmoServizio(500), 100);
+            QVERIFY2(RitmoServizio(v) < RitmoServizio(v + 1) &&
+                         LivelloVelocitaPico(v) < LivelloVelocitaPico(v + 1),
+                     qPrintable(QString::number(v)));
+        QVERIFY(RitmoServizio(VelocitaPredefinita) == 0 && LivelloVelocitaPico(135) == 100);
+        QVERIFY(RitmoServizio(0) == -100 && RitmoServizio(500) == 100);
+        QVERIFY(LivelloVelocitaPico(0) == 35 && LivelloVelocitaPico(500) == 165);
     }
 
     void vociServizio_data() {
@@ -38,14 +42,19 @@ private slots:
         QTest::addColumn<QStringList>("offerte");
         // clang-format off
         QTest::newRow("by module, then by name")
-            << QStringList{"rhvoice|Giulia|it", "festival|pc_diphone|it", "pico|it-IT|it-IT",
+            << QStringList{"rhvoice|Giulia|it", "festival|pc_diphone|it", "piper|paola|it-IT",
                            "festival|lp_diphone|it"}
-            << QStringList{"lp_diphone (festival)", "pc_diphone (festival)", "it-IT (pico)",
+            << QStringList{"lp_diphone (festival)", "pc_diphone (festival)", "paola (piper)",
                            "Giulia (rhvoice)"};
-        QTest::newRow("espeak-ng's voices repeat the embedded ones")
+        QTest::newRow("espeak-ng's and Pico's voices repeat the embedded ones")
             << QStringList{"espeak-ng|Italian|it", "espeak|italian|it", "espeak-ng-generic|it|it",
-                           "espeak-ng-mbrola|it4|it"}
-            << QStringList{"it4 (espeak-ng-mbrola)"};
+                           "pico|it-IT|it-IT", "Pico-Generic|it|it", "picotts|it|it"}
+            << QStringList{"it (picotts)"};
+        QTest::newRow("MBROLA's it3 and it4 garble, under any of their names")
+            << QStringList{"espeak-ng-mbrola|italian-mbrola-3|it", "espeak-ng-mbrola|mb-it4|it",
+                           "espeak-ng-mbrola-generic|it4|it", "espeak-mbrola-generic|IT3|it",
+                           "espeak-ng-mbrola|italian-mbrola-1|it", "festival|it3|it"}
+            << QStringList{"italian-mbrola-1 (espeak-ng-mbrola)", "it3 (festival)"};
         QTest::newRow("Italian only, with any region")
             << QStringList{"festival|kal_diphone|en", "pico|fr-FR|fr-FR", "x|a|ita", "x|b|IT",
                            "x|c|it_CH", "x|d|", "x|e|en-it"}
@@ -76,27 +85,73 @@ private slots:
         }
     }
 
+    void elencoVoci_data() {
+        // Variant files as installed, and the voices offered in the order numbered.
+        QTest::addColumn<QString>("varianti");
+        QTest::addColumn<QString>("offerte");
+        // The plain voice, numbered female and male variants by number, then
+        // the few with an Italian word for a name, by that word.
+        QTest::newRow("Debian 12's espeak-ng-data, some of its 100 variants")
+            << "Alex AnxiousAndy Demonic aunty croak f1 f5 fast grandma grandpa klatt m1 m8 "
+               "Mike|Mr serious robosoft whisper whisperf"
+            << "it, f1 femminile 1, f5 femminile 5, m1 maschile 1, m8 maschile 8, croak "
+               "gracchiante, grandma nonna, grandpa nonno, whisper sussurro, whisperf sussurro "
+               "femminile, aunty zia";
+        QTest::newRow("numbered past nine, doubles, nameless, a new joke voice")
+            << "m3 f10 f2 f2  F1 f1x Demonic3 WHISPER"
+            << "it, f2 femminile 2, f10 femminile 10, m3 maschile 3, WHISPER sussurro";
+    }
+
     void elencoVoci() {
-        // Variants as the synthesizer lists them: file name, own name.
-        QList<VarianteVoce> varianti{
-            {"m3", "male3"},   {"Zac", "Zac"},         {"f10", "female10"},
-            {"f2", "female2"}, {"grandma", "grandma"}, {"f2", "female2"},
-            {"", "x"},         {"fast", "fast_test"},  {"Mr serious", "Mr_Serious"},
-            {"robot", " "}};
-        const QList<VoceItaliana> elenco = ElencoVociItaliane(varianti);
+        QFETCH(QString, varianti);
+        QFETCH(QString, offerte);
+        // "|" stands for a blank inside a file name.
+        QStringList file = varianti.split(' ');
+        file.replaceInStrings("|", " ");
+        const QList<VoceItaliana> elenco = ElencoVociItaliane(file);
         QStringList voci;
         for (const VoceItaliana& v : elenco)
-            voci << v.nome + " = " + v.NomeSintetizzatore();
-        // The plain voice, numbered female and male variants by number, then the
-        // rest by name; doubles, nameless files and test variants left out.
-        QCOMPARE(voci, (QStringList{
-                           "Italiano = it", "Italiano (femminile 2) = it+f2",
-                           "Italiano (femminile 10) = it+f10", "Italiano (maschile 3) = it+m3",
-                           "Italiano (Mr Serious) = it+Mr serious", "Italiano (nonna) = it+grandma",
-                           "Italiano (robot) = it+robot", "Italiano (Zac) = it+Zac"}));
+            voci << (v.variante.isEmpty() ? v.NomeSintetizzatore()
+                                          : v.variante + ' ' + v.nome.mid(10).chopped(1));
+        QCOMPARE(voci, offerte.split(", "));
+        QVERIFY(elenco.first().nome == "Italiano" && elenco.last().nome.startsWith("Italiano ("));
         // A stored voice number keeps its voice whatever order the list came in.
-        std::reverse(varianti.begin(), varianti.end());
-        QCOMPARE(ElencoVociItaliane(varianti), elenco);
+        std::reverse(file.begin(), file.end());
+        QCOMPARE(ElencoVociItaliane(file), elenco);
+    }
+
+    void silenzioFinale_data() {
+        // Pieces of sound as they come ("|" between them): a loud sample (L),
+        // a quiet one (q, a hundredth of full scale and less), none (.); the
+        // sound handed on. At 100 samples a second, 4 are kept at the end.
+        QTest::addColumn<QString>("pezzi");
+        QTest::addColumn<QString>("dati");
+        // clang-format off
+        QTest::newRow("the end cut, a pause kept") << "LLqq.qLL|qq.qqq.q" << "LLqq.qLLqq.q";
+        QTest::newRow("a pause over pieces kept") << "LLq|.q|qL|qqq.qqq" << "LLq.qqLqqq.";
+        QTest::newRow("short end kept whole") << "qL|LLq|q" << "qLLLqq";
+        QTest::newRow("nothing loud") << "qq|q.q.qq" << "qqq.";
+        // clang-format on
+    }
+
+    void silenzioFinale() {
+        QFETCH(QString, pezzi);
+        QFETCH(QString, dati);
+        const auto campione = [](QChar c) { return qint16(c == 'L' ? -9000 : c == 'q' ? 327 : 0); };
+        QString uscito;
+        SenzaSilenzioFinale suono(100, [&](const qint16* campioni, int quanti) {
+            for (int i = 0; i < quanti; ++i)
+                uscito += campioni[i] == -9000 ? 'L' : campioni[i] == 327 ? 'q' : '.';
+            return true;
+        });
+        for (const QString& pezzo : pezzi.split('|')) {
+            std::vector<qint16> campioni;
+            for (QChar c : pezzo)
+                campioni.push_back(campione(c));
+            QVERIFY(suono.Aggiungi(campioni.data(), int(campioni.size())));
+        }
+        QVERIFY(suono.Fine());
+        QCOMPARE(uscito, dati);
     }
 
     void eAccentata() {

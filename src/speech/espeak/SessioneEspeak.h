@@ -1,13 +1,12 @@
 #pragma once
 
-#include "speech/ElencoVoci.h"
+#include "speech/Sintetizzatore.h"
 #include "speech/VelocitaVoce.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
-#include <functional>
 #include <mutex>
 
 // The synthesizer library keeps its state in globals for the whole process and
@@ -16,33 +15,29 @@
 // no voice data and does nothing. The library is started by the first session
 // and stays started; a later session that names another data folder starts it
 // again on that one.
-class SessioneEspeak {
+class SessioneEspeak : public Sintetizzatore {
 public:
     // `cartellaDati`: the folder holding the voice data (or its parent); empty
     // for the installed one.
     explicit SessioneEspeak(const QString& cartellaDati);
-    ~SessioneEspeak();
+    ~SessioneEspeak() override;
     SessioneEspeak(const SessioneEspeak&) = delete;
     SessioneEspeak& operator=(const SessioneEspeak&) = delete;
 
-    // Samples per second of the synthesized sound; 0 when there is no voice
-    // data, and then nothing below does anything.
-    int CampioniAlSecondo() const { return campioni_; }
+    // 0 when there is no voice data, and then nothing below does anything.
+    int CampioniAlSecondo() const override { return campioni_; }
 
-    // The Italian voice and every installed variant that really takes effect
-    // on it; empty without voice data.
-    QList<VoceItaliana> VociDisponibili();
+    // The Italian voice and every offered variant that really takes effect on
+    // it; empty without voice data.
+    QList<VoceItaliana> VociDisponibili() override;
 
-    // Selects a voice by its synthesizer name ("it", "it+f3") and checks that
-    // the synthesizer really uses it: it ignores unknown variants silently.
-    bool ScegliVoce(const QString& nomeSintetizzatore);
+    // Checks that the synthesizer really uses the voice: it ignores unknown
+    // variants silently.
+    bool ScegliVoce(const QString& nomeSintetizzatore) override;
+    void ImpostaVelocita(int velocita) override { ImpostaVelocita(ParametriDiVelocita(velocita)); }
     void ImpostaVelocita(ParametriVelocita parametri);
 
-    // Synthesizes `testo` at once, read as TestoDaPronunciare hands it on,
-    // handing the sound out in pieces of mono 16-bit PCM as it is made. `ricevi` returns false to abandon the rest.
-    // False when the synthesizer could not take the text.
-    using Ricevitore = std::function<bool(const qint16* campioni, int quanti)>;
-    bool Sintetizza(const QString& testo, const Ricevitore& ricevi);
+    bool Sintetizza(const QString& testo, const Ricevitore& ricevi) override;
 
     // The phonemes the synthesizer would speak for `testo` (read as above),
     // in its own notation, one clause after another: used to check how

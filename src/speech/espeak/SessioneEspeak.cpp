@@ -1,4 +1,4 @@
-#include "speech/SessioneEspeak.h"
+#include "speech/espeak/SessioneEspeak.h"
 
 #include "speech/Pronuncia.h"
 #include "speech/RegistroVoce.h"
@@ -105,13 +105,13 @@ QList<VoceItaliana> SessioneEspeak::VociDisponibili() {
         return {};
     espeak_VOICE filtro{};
     filtro.languages = "variant";
-    QList<VarianteVoce> varianti;
+    QStringList varianti;
     const espeak_VOICE** elenco = espeak_ListVoices(&filtro);
     for (int i = 0; elenco != nullptr && elenco[i] != nullptr; ++i) {
         // Variant identifiers are "!v/<file>".
         const QString id = QString::fromUtf8(elenco[i]->identifier);
         const qsizetype barra = id.lastIndexOf(QLatin1Char('/'));
-        varianti.append({id.mid(barra + 1), QString::fromUtf8(elenco[i]->name)});
+        varianti.append(id.mid(barra + 1));
     }
     QList<VoceItaliana> voci = ElencoVociItaliane(varianti);
     voci.erase(std::remove_if(

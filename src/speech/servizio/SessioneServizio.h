@@ -21,8 +21,8 @@ public:
     // service's library.
     using Ascolto = std::function<void(int testo, Evento evento)>;
 
-    // Connects to the service already running for this desktop session; it is
-    // never started from here. Null when there is none or it refused.
+    // Connects to the service of this desktop session, starting it when it is
+    // not running. Null when it is not installed, did not start or refused.
     static std::unique_ptr<SessioneServizio> Apri(Ascolto ascolto);
     ~SessioneServizio();
     SessioneServizio(const SessioneServizio&) = delete;
@@ -32,9 +32,9 @@ public:
     // nothing when the service stopped answering.
     std::optional<QList<VoceServizio>> Voci();
     // Queues `testo` (read as TestoDaPronunciare hands it on) in `voce` at
-    // `ritmo` behind this session's earlier texts. False when the service
-    // failed to take it.
-    bool Parla(const VoceServizio& voce, int ritmo, const QString& testo);
+    // `ritmo` behind this session's earlier texts. The service's number for
+    // it, which its events carry; -1 when the service failed to take it.
+    int Parla(const VoceServizio& voce, int ritmo, const QString& testo);
     // Cuts the text sounding and drops those queued. False when the service
     // failed to answer.
     bool Ferma();

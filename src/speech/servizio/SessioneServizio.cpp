@@ -1,4 +1,4 @@
-#include "speech/SessioneServizio.h"
+#include "speech/servizio/SessioneServizio.h"
 
 #include "speech/Pronuncia.h"
 #include "speech/RegistroVoce.h"
@@ -43,10 +43,10 @@ struct SessioneServizio::Connessione {
 
 std::unique_ptr<SessioneServizio> SessioneServizio::Apri(Ascolto ascolto) {
     char* errore = nullptr;
-    // Autospawn off: a service that is not running stays so; the program has
-    // its own voice.
+    // Autospawn on, as for every client of the service: the library starts
+    // the service when it is not running.
     SPDConnection* connessione = spd_open2("ertavino", "voce", nullptr, SPD_MODE_THREADED, nullptr,
-                                           /*autospawn=*/0, &errore);
+                                           /*autospawn=*/1, &errore);
     if (connessione == nullptr) {
         qCDebug(registroVoce) << "speech service not reached:" << (errore ? errore : "");
         free(errore);
@@ -112,25 +112,24 @@ std::optional<QList<VoceServizio>> SessioneServizio::Voci() {
     return voci;
 }
 
-bool SessioneServizio::Parla(const VoceServizio& voce, int ritmo, const QString& testo) {
+int SessioneServizio::Parla(const VoceServizio& voce, int ritmo, const QString& testo) {
     if (voceApplicata_ != voce) {
         // The language first: setting it afterwards would bring back the
         // language's default voice.
         if (spd_set_output_module(connessione_->spd, voce.modulo.toUtf8().constData()) != 0 ||
             spd_set_language(connessione_->spd, voce.lingua.toUtf8().constData()) != 0 ||
             spd_set_synthesis_voice(connessione_->spd, voce.nome.toUtf8().constData()) != 0)
-            return false;
+            return -1;
         voceApplicata_ = voce;
     }
     if (ritmoApplicato_ != ritmo) {
         if (spd_set_voice_rate(connessione_->spd, ritmo) != 0)
-            return false;
+            return -1;
         ritmoApplicato_ = ritmo;
     }
     // Priority "message": texts of one client queue in order, and the
     // service's plain "text" from other programs does not cancel them.
-    return spd_say(connessione_->spd, SPD_MESSAGE,
-                   TestoDaPronunciare(testo).toUtf8().constData()) >= 0;
+    return spd_say(connessione_->spd, SPD_MESSAGE, TestoDaPronunciare(testo).toUtf8().constData());
 }
 
 bool SessioneServizio::Ferma() {

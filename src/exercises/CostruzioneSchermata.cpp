@@ -90,9 +90,9 @@ void SchermataEsercizio::CostruisciControlli(MotoreVoce& motore) {
                     RettangoloTwip(6960, 6480, 2160, 1065));
 
     // The mouth stands under "Esci" rather than across it.
-    bocca_ = new Bocca(motore, this);
-    bocca_->setObjectName(QStringLiteral("Bocca"));
-    bocca_->setGeometry(RettangoloTwip(6960, 7620, 2175, 1695));
+    auto* bocca = new Bocca(motore, this);
+    bocca->setObjectName(QStringLiteral("Bocca"));
+    bocca->setGeometry(RettangoloTwip(6960, 7620, 2175, 1695));
 
     iconaSi_ = new ImmagineSvg(QStringLiteral("faccia_si"), this);
     iconaSi_->setObjectName(QStringLiteral("ComandoIconaSi"));

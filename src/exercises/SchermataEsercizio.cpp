@@ -39,8 +39,7 @@ constexpr int ProfonditaMassima = 8;
 SchermataEsercizio::SchermataEsercizio(Schermata schermata, qint16 modoOre, Contesto& contesto,
                                        MotoreVoce& motore, QWidget* parent)
     : QWidget(parent), riga_(Riga(schermata)), modoOre_(modoOre), contesto_(contesto),
-      motore_(motore),
-      piGreco_(PiGrecoSingolo()) {
+      motore_(motore), piGreco_(PiGrecoSingolo()) {
     setObjectName(QLatin1String(riga_.nome));
     CostruisciControlli(motore);
 }

@@ -6,7 +6,6 @@
 #include <QWidget>
 
 class PulsanteFigura;
-class Bocca;
 class ImmagineSvg;
 class Linea;
 class MotoreVoce;
@@ -88,15 +87,15 @@ private:
     // The controls; their objectNames, which tests and assistive tools use,
     // are the designer's ("Picture1", "Command1", "vScroll1"...).
     Quadrante* quadrante_ = nullptr;
-    ImmagineSvg* piatto_ = nullptr;      // the plate behind the digital time
-    QLineEdit* digitale_ = nullptr;      // the digital time, "Text1"
-    PulsanteFigura* conferma_ = nullptr; // "Conferma", arrow screens only
-    PulsanteFigura* mostraDigitale_ =
-        nullptr; // hides and shows the digital time, click screens only
+    ImmagineSvg* piatto_ = nullptr; // the plate behind the digital time
+    QLineEdit* digitale_ = nullptr; // the digital time, "Text1"
+    // "Conferma" on the arrow screens, the switch that hides and shows the
+    // digital time on the click screens; the other is nullptr.
+    PulsanteFigura* conferma_ = nullptr;
+    PulsanteFigura* mostraDigitale_ = nullptr;
     PulsanteFigura* riascolta_ = nullptr;
     PulsanteFigura* avanti_ = nullptr;
     PulsanteFigura* esci_ = nullptr;
-    Bocca* bocca_ = nullptr;
     ImmagineSvg* iconaSi_ = nullptr; // the smiling face
     ImmagineSvg* iconaNo_ = nullptr; // the frowning face
     QLabel* etichettaEsatti_ = nullptr;

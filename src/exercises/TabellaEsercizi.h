@@ -37,10 +37,10 @@ enum class PassoAttivazione {
     Posto,            // fill the display
     NuovoSeme,        // a fresh random sequence
     Quadrante,        // dial scale, drawing width 7, PiGreco
-    Voce,             // ImpostaVoce on the mouth
+    Voce,             // ImpostaVoce: the stored voice and speed to the engine
     Contatori,        // QuantiErrati, then QuantiEsatti, to 0 and shown
     TestoIniziale,    // Text1 = "00 : 00"
-    Istruzione,       // stop the mouth, speak the screen's instruction
+    Istruzione,       // stop the speech, speak the screen's instruction
     LancetteIniziali, // the start hands of the arrow screens
     OraUno,           // the hours bar to 1
     Domanda,          // the first question

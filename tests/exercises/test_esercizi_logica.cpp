@@ -43,13 +43,11 @@ private slots:
         QTest::addColumn<int>("modoOre");
         const QStringList maiAperte = {"frmRuota5, 24h", "frmRuota9, 24h", "frmRuota5a, 12h",
                                        "frmRuota9a, 12h"};
-        for (Schermata s : TutteLeSchermate()) {
-            for (int modo : {12, 24}) {
-                const QString nome = QStringLiteral("%1, %2h").arg(NomeSchermata(s)).arg(modo);
-                if (!maiAperte.contains(nome))
-                    QTest::newRow(qPrintable(nome)) << s << modo;
-            }
-        }
+        for (Schermata s : TutteLeSchermate())
+            for (int modo : {12, 24})
+                if (const QString n = NomeSchermata(s) + QString(", %1h").arg(modo);
+                    !maiAperte.contains(n))
+                    QTest::newRow(qPrintable(n)) << s << modo;
     }
     void giudizio() {
         QFETCH(Schermata, schermata);
@@ -64,11 +62,9 @@ private slots:
                 sbagliati << QString::asprintf("asked %d:%02d (other hour %d), phase %d, answer %d",
                                                h, m, d.OraAlternativa, fase, risposta);
             };
-            // A click on every target, for each hand due: only the right one
-            // draws its hand, the other targets are wrong answers. The red hand
-            // is right on the hour (on 24 targets the mark after it once past
-            // the hour) and drawn at the time itself; the blue one where the
-            // minutes point, a target per 2.5 minutes. Target 0 is the "12".
+            // A click on every target for each hand due: right only where the red
+            // hand points at the hour (on 24 targets the mark after it once past
+            // the hour), or the blue at the minutes; target 0 is the "12".
             const int mani = riga.stile == StileRisposta::Clic ? 1 + riga.dueLancette : 0;
             const bool ventiquattro = PosizioniQuadrante(riga.disposizione) == 24;
             for (int fase = 0; fase < mani; ++fase) {

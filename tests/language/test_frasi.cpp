@@ -58,7 +58,6 @@ QSet<int> Leggi(QString frase, int modoOre) {
     // "e tre quarti" is said of 1 and 24, "tre quarti" of the others.
     if (quanto.endsWith(u"tre quarti") && (quanto == u"e tre quarti") != (ora == 1 || ora == 24))
         return {};
-
     if (minuti >= 0)
         return {100 * ora + minuti};
     // Counting down to l'una comes from 12, or from 24 where midnight is 24.

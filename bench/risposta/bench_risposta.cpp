@@ -92,8 +92,7 @@ Misure ClicSulQuadrante(Contesto& contesto, MotoreEspeak& motore, int iterazioni
                         Controlli& controlli) {
     const Schermata quale = Schermata::Ruota9a;
     const RigaEsercizio& riga = Riga(quale);
-    contesto.ModoOre = 24;
-    SchermataEsercizio schermata(quale, contesto, motore);
+    SchermataEsercizio schermata(quale, 24, contesto, motore);
     schermata.show();
     controlli.Verifica(QTest::qWaitForWindowExposed(&schermata), "exercise screen exposed");
     auto* quadrante = Controllo<Quadrante>(schermata, "Picture1");
@@ -117,12 +116,12 @@ Misure ClicSulQuadrante(Contesto& contesto, MotoreEspeak& motore, int iterazioni
         }
 
         const qint16 errati = schermata.QuantiErrati();
-        sbagliate.Aggiungi(clic(quadrante->Label1(sbagliato)));
+        sbagliate.Aggiungi(clic(quadrante->Bersaglio(sbagliato)));
         controlli.Verifica(schermata.QuantiErrati() == errati + 1, "wrong click counted");
-        rosse.Aggiungi(clic(quadrante->Label1(rosso)));
+        rosse.Aggiungi(clic(quadrante->Bersaglio(rosso)));
         controlli.Verifica(schermata.FaseLancetta() == 1, "red hand placed");
         const qint16 esatti = schermata.QuantiEsatti();
-        giuste.Aggiungi(clic(quadrante->Label1(blu)));
+        giuste.Aggiungi(clic(quadrante->Bersaglio(blu)));
         controlli.Verifica(schermata.QuantiEsatti() == esatti + 1, "right answer counted");
     }
     std::printf("dial click, wrong target:        %s\n", qPrintable(sbagliate.Riassunto()));
@@ -138,13 +137,10 @@ Misure ClicSulQuadrante(Contesto& contesto, MotoreEspeak& motore, int iterazioni
 Misure Conferma(Contesto& contesto, MotoreEspeak& motore, int iterazioni, Controlli& controlli) {
     const Schermata quale = Schermata::Ruota10;
     const RigaEsercizio& riga = Riga(quale);
-    SchermataEsercizio schermata(quale, contesto, motore);
-    // As the menu opens it: the bar's maximum first, then the convention.
-    schermata.vScroll1()->setMaximum(25);
-    contesto.ModoOre = 24;
+    SchermataEsercizio schermata(quale, 24, contesto, motore);
     schermata.show();
     controlli.Verifica(QTest::qWaitForWindowExposed(&schermata), "arrow screen exposed");
-    auto* ore = schermata.vScroll1();
+    auto* ore = Controllo<QScrollBar>(schermata, "vScroll1");
     auto* minuti = Controllo<QScrollBar>(schermata, "vScroll2");
     auto* conferma = Controllo<QAbstractButton>(schermata, "Command1");
     ClicOsservato clic{{}, controlli};
@@ -156,9 +152,9 @@ Misure Conferma(Contesto& contesto, MotoreEspeak& motore, int iterazioni, Contro
         ProssimaDomanda(schermata, motore);
         const Domanda d = schermata.DomandaCorrente();
         int oraGiusta = 0, passoGiusto = 0, oraSbagliata = 0, passoSbagliato = 0;
-        for (int ora = 1; ora <= contesto.ModoOre; ++ora) {
+        for (int ora = 1; ora <= schermata.ModoOre(); ++ora) {
             for (int passo = 0; passo < riga.passiPerOra; ++passo) {
-                const bool giusto = GiudicaConferma(riga, d, contesto.ModoOre, ora, passo);
+                const bool giusto = GiudicaConferma(riga, d, schermata.ModoOre(), ora, passo);
                 (giusto ? oraGiusta : oraSbagliata) = ora;
                 (giusto ? passoGiusto : passoSbagliato) = passo;
             }

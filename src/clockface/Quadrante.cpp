@@ -40,17 +40,16 @@ QRect RettangoloInterno(const QRect& twip) {
 } // namespace
 
 struct Quadrante::Dati {
-    DisposizioneQuadrante disposizione;
     QColor sfondo;
     ScalaQuadrante scala;
-    int drawWidth = 1;
+    int larghezzaTratto = 1;
     QVector<Tratto> tratti;
-    QVector<QLabel*> etichette;
-    QPointer<QLabel> premuta; // the target the left button went down on
+    QVector<QLabel*> bersagli;
+    QPointer<QLabel> premuto; // the target the left button went down on
 };
 
 Quadrante::Quadrante(DisposizioneQuadrante disposizione, QColor sfondo, QWidget* parent)
-    : QWidget(parent), d_(std::make_unique<Dati>(Dati{disposizione, sfondo, {}, 1, {}, {}, {}})) {
+    : QWidget(parent), d_(std::make_unique<Dati>(Dati{sfondo, {}, 1, {}, {}, {}})) {
     setObjectName(QStringLiteral("Picture1"));
     setAccessibleName(QStringLiteral("Quadrante dell'orologio"));
     setFixedSize(Tw(LarghezzaTwip), Tw(AltezzaTwip));
@@ -66,22 +65,22 @@ Quadrante::Quadrante(DisposizioneQuadrante disposizione, QColor sfondo, QWidget*
     const int dodici = IndiceDelDodici(disposizione);
     const int posizioni = PosizioniQuadrante(disposizione);
     for (const EtichettaQuadrante& e : EtichetteQuadrante(disposizione)) {
-        auto* label = new QLabel(e.didascalia, this);
-        label->setObjectName(QStringLiteral("Label1_%1").arg(e.indice));
-        label->setProperty("indice", e.indice);
-        label->setGeometry(RettangoloInterno(e.twip));
-        label->setFont(font);
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        QPalette colori = label->palette();
+        auto* bersaglio = new QLabel(e.didascalia, this);
+        bersaglio->setObjectName(QStringLiteral("Label1_%1").arg(e.indice));
+        bersaglio->setProperty("indice", e.indice);
+        bersaglio->setGeometry(RettangoloInterno(e.twip));
+        bersaglio->setFont(font);
+        bersaglio->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        QPalette colori = bersaglio->palette();
         colori.setColor(QPalette::WindowText, e.indice == dodici ? Qt::red : Qt::black);
-        label->setPalette(colori);
+        bersaglio->setPalette(colori);
         const QString tra = PosizioneTra(e.indice, posizioni);
         if (e.didascalia.isEmpty())
-            label->setAccessibleName(tra);
+            bersaglio->setAccessibleName(tra);
         else
-            label->setAccessibleDescription(tra);
-        label->installEventFilter(this);
-        d_->etichette.append(label);
+            bersaglio->setAccessibleDescription(tra);
+        bersaglio->installEventFilter(this);
+        d_->bersagli.append(bersaglio);
     }
 
     auto* bordo = new FormaQuadrante(FormaQuadrante::Stile::Contorno, ColoreBordo, 2, this);
@@ -89,12 +88,12 @@ Quadrante::Quadrante(DisposizioneQuadrante disposizione, QColor sfondo, QWidget*
     bordo->setAccessibleName(QStringLiteral("Bordo del quadrante"));
     bordo->setGeometry(RettangoloInterno(QRect(480, 360, 5640, 6015)));
 
-    Scale();
+    AggiornaScala();
 }
 
 Quadrante::~Quadrante() = default;
 
-void Quadrante::Scale() {
+void Quadrante::AggiornaScala() {
     d_->scala = ScalaQuadrante(size());
     update();
 }
@@ -103,35 +102,27 @@ const ScalaQuadrante& Quadrante::Scala() const {
     return d_->scala;
 }
 
-void Quadrante::Cls() {
+void Quadrante::CancellaLancette() {
     d_->tratti.clear();
     update();
 }
 
-void Quadrante::ImpostaDrawWidth(int larghezza) {
-    d_->drawWidth = std::max(1, larghezza);
-}
-
-int Quadrante::DrawWidth() const {
-    return d_->drawWidth;
+void Quadrante::ImpostaLarghezzaTratto(int larghezza) {
+    d_->larghezzaTratto = std::max(1, larghezza);
 }
 
 void Quadrante::DisegnaLancetta(double gradi, double lunghezza, const QColor& colore,
                                 float piGreco) {
     d_->tratti.append(
-        {QPointF(0, 0), PuntaLancetta(gradi, lunghezza, piGreco), colore, d_->drawWidth});
+        {QPointF(0, 0), PuntaLancetta(gradi, lunghezza, piGreco), colore, d_->larghezzaTratto});
     update();
 }
 
-QLabel* Quadrante::Label1(int indice) const {
-    for (QLabel* label : d_->etichette)
-        if (label->property("indice").toInt() == indice)
-            return label;
+QLabel* Quadrante::Bersaglio(int indice) const {
+    for (QLabel* bersaglio : d_->bersagli)
+        if (bersaglio->property("indice").toInt() == indice)
+            return bersaglio;
     return nullptr;
-}
-
-DisposizioneQuadrante Quadrante::Disposizione() const {
-    return d_->disposizione;
 }
 
 const QVector<Quadrante::Tratto>& Quadrante::Tratti() const {
@@ -165,7 +156,7 @@ void Quadrante::paintEvent(QPaintEvent*) {
 
 void Quadrante::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    Scale();
+    AggiornaScala();
 }
 
 // A target is clicked when the left button goes down and comes up on it, as a
@@ -173,22 +164,22 @@ void Quadrante::resizeEvent(QResizeEvent* event) {
 // event and starts a click like any press: a child who clicks twice quickly
 // has answered twice.
 bool Quadrante::eventFilter(QObject* oggetto, QEvent* evento) {
-    auto* label = qobject_cast<QLabel*>(oggetto);
-    if (!label || !d_->etichette.contains(label))
+    auto* bersaglio = qobject_cast<QLabel*>(oggetto);
+    if (!bersaglio || !d_->bersagli.contains(bersaglio))
         return QWidget::eventFilter(oggetto, evento);
     if (evento->type() == QEvent::MouseButtonPress ||
         evento->type() == QEvent::MouseButtonDblClick) {
         const auto* mouse = static_cast<QMouseEvent*>(evento);
-        d_->premuta = mouse->button() == Qt::LeftButton ? label : nullptr;
+        d_->premuto = mouse->button() == Qt::LeftButton ? bersaglio : nullptr;
     } else if (evento->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(evento);
-        const bool click = mouse->button() == Qt::LeftButton && d_->premuta == label &&
-                           label->rect().contains(mouse->position().toPoint());
-        d_->premuta = nullptr;
+        const bool click = mouse->button() == Qt::LeftButton && d_->premuto == bersaglio &&
+                           bersaglio->rect().contains(mouse->position().toPoint());
+        d_->premuto = nullptr;
         if (click) {
             // The handler may clear or rebuild the screen: nothing of this
             // object is touched after the signal.
-            emit Label1_Click(label->property("indice").toInt());
+            emit BersaglioCliccato(bersaglio->property("indice").toInt());
             return true;
         }
     }

@@ -9,11 +9,12 @@
 #include <QWidget>
 #include <memory>
 
-// Picture1: the clock face. A user scale runs from (-2, -2) at the top-left
-// corner to (2, 2) at the bottom-right; hands are straight lines drawn from
-// the centre and stay until Cls(), surviving repaints. The numerals and marks
-// are transparent labels (Label1 targets) whose index is the answer they
-// stand for; clicking one emits Label1_Click(index).
+// The clock face (objectName "Picture1"). A user scale runs from (-2, -2) at
+// the top-left corner to (2, 2) at the bottom-right; hands are straight lines
+// drawn from the centre and stay until CancellaLancette(), surviving repaints.
+// The numerals and marks are transparent labels, the targets (objectNames
+// "Label1_<index>"), whose index is the answer they stand for; clicking one
+// emits BersaglioCliccato(index).
 class Quadrante : public QWidget {
     Q_OBJECT
 public:
@@ -21,32 +22,30 @@ public:
     ~Quadrante() override;
 
     // Re-establishes the (-2, -2)-(2, 2) scale for the current size.
-    void Scale();
-    // The scale in force (set by the last Scale()).
+    void AggiornaScala();
+    // The scale in force (set by the last AggiornaScala()).
     const ScalaQuadrante& Scala() const;
     // Removes every drawn hand; the dial's numerals stay.
-    void Cls();
+    void CancellaLancette();
     // The line width of the next hands, in pixels (at least 1).
-    void ImpostaDrawWidth(int larghezza);
-    int DrawWidth() const;
+    void ImpostaLarghezzaTratto(int larghezza);
     // One hand: angle in degrees clockwise from 12 (no reduction modulo 360),
     // length in scale units, in `colore` with the current drawing width.
     void DisegnaLancetta(double gradi, double lunghezza, const QColor& colore, float piGreco);
 
     // The target with this index, or nullptr when the layout has none.
-    QLabel* Label1(int indice) const;
-    DisposizioneQuadrante Disposizione() const;
+    QLabel* Bersaglio(int indice) const;
 
     struct Tratto {
         QPointF da, a; // in scale units
         QColor colore;
         int larghezza;
     };
-    // The hands drawn since the last Cls, in drawing order.
+    // The hands drawn since the last CancellaLancette, in drawing order.
     const QVector<Tratto>& Tratti() const;
 
 signals:
-    void Label1_Click(int indice);
+    void BersaglioCliccato(int indice);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

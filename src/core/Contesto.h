@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ValoriVoce.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -17,10 +19,8 @@ struct Contesto {
     Messaggi& Dialoghi; // message boxes
     Suonatore& Suoni;   // feedback sound player
 
-    qint16 ModoOre = 12;       // 12 or 24, set by the menu before an exercise opens
-    qint16 SuoniAttivati = -1; // -1 on, 0 off; never stored
-    qint16 NumeroVoce = 1;     // 1-based voice number, line 1 of the settings file
-    qint16 VelocitaVoce = 135; // speech speed, line 2 of the settings file
-    QString PercorsoIni;       // full path of the settings file
-    QString FraseDaDire;       // sentence of the current question
+    qint16 SuoniAttivati = -1;                 // -1 on, 0 off; never stored
+    qint16 NumeroVoce = VocePredefinita;       // 1-based voice number
+    qint16 VelocitaVoce = VelocitaPredefinita; // speech speed
+    QString PercorsoIni;                       // full path of the settings file
 };

@@ -5,6 +5,7 @@
 #include "exercises/Figure.h"
 #include "exercises/Linea.h"
 #include "exercises/SchermataEsercizio.h"
+#include "feedback/ColoreQt.h"
 #include "layout/PulsanteFigura.h"
 #include "layout/Twip.h"
 #include "speech/Bocca.h"
@@ -14,10 +15,6 @@
 #include <QScrollBar>
 
 namespace {
-
-QColor ColoreRgb(quint32 rgb) {
-    return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
-}
 
 QRect Posto(const Riquadro& r) {
     return RettangoloTwip(r.sinistra, r.alto, r.larghezza, r.altezza);
@@ -49,45 +46,53 @@ PulsanteFigura* Bottone(QWidget* genitore, const char* nome, const QString& test
 void SchermataEsercizio::CostruisciControlli(MotoreVoce& motore) {
     const bool frecce = riga_.stile == StileRisposta::Frecce;
 
-    picture1_ = new Quadrante(riga_.disposizione, ColoreRgb(riga_.sfondo), this);
-    picture1_->move(0, 0);
+    quadrante_ = new Quadrante(riga_.disposizione, ColoreQt(riga_.sfondo), this);
+    quadrante_->move(0, 0);
     if (!frecce)
-        connect(picture1_, &Quadrante::Label1_Click, this, &SchermataEsercizio::Label1_Click);
+        connect(quadrante_, &Quadrante::BersaglioCliccato, this,
+                &SchermataEsercizio::Bersaglio_Click);
 
-    image1_ = new ImmagineSvg(QStringLiteral("piatto"), this);
-    image1_->setObjectName(QStringLiteral("Image1"));
-    image1_->setGeometry(RettangoloTwip(6960, 120, 2055, 1905));
-    image1_->setAccessibleName(QStringLiteral("Piatto dell'ertavino digitale"));
+    piatto_ = new ImmagineSvg(QStringLiteral("piatto"), this);
+    piatto_->setObjectName(QStringLiteral("Image1"));
+    piatto_->setGeometry(RettangoloTwip(6960, 120, 2055, 1905));
+    piatto_->setAccessibleName(QStringLiteral("Piatto dell'ertavino digitale"));
 
     // On the arrow screens the digital time sits higher, above the two bars.
-    text1_ = new QLineEdit(this);
-    text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setGeometry(frecce ? RettangoloTwip(7200, 300, 1575, 525)
-                               : RettangoloTwip(7200, 720, 1575, 525));
-    text1_->setReadOnly(true);
-    text1_->setFocusPolicy(Qt::NoFocus);
-    text1_->setAlignment(Qt::AlignCenter);
-    text1_->setAccessibleName(QStringLiteral("Ertavino digitale"));
+    digitale_ = new QLineEdit(this);
+    digitale_->setObjectName(QStringLiteral("Text1"));
+    digitale_->setGeometry(frecce ? RettangoloTwip(7200, 300, 1575, 525)
+                                  : RettangoloTwip(7200, 720, 1575, 525));
+    digitale_->setReadOnly(true);
+    digitale_->setFocusPolicy(Qt::NoFocus);
+    digitale_->setAlignment(Qt::AlignCenter);
+    digitale_->setAccessibleName(QStringLiteral("Ertavino digitale"));
     QFont arial(QStringLiteral("Arial"));
     arial.setPointSizeF(14.25);
-    text1_->setFont(arial);
+    digitale_->setFont(arial);
 
-    command1_ = frecce ? Bottone(this, "Command1", QStringLiteral("Conferma"), "conferma",
-                                 RettangoloTwip(6960, 2160, 2160, 1065))
-                       : Bottone(this, "Command1", QStringLiteral("Nascondi ertavino digitale"),
-                                 "cronometro", RettangoloTwip(6960, 2160, 2175, 1095));
-    command2_ = Bottone(this, "Command2", QStringLiteral("riascolta"), "altoparlante",
-                        RettangoloTwip(6960, 3600, 2175, 1095));
-    bottoneAvanti_ = Bottone(this, "BottoneAvanti", QStringLiteral("avanti"), "freccia",
-                             RettangoloTwip(6960, 5040, 2175, 1095));
-    bottoneAvanti_->setEnabled(false);
-    command7_ = Bottone(this, "Command7", QStringLiteral("Esci"), "stop",
-                        RettangoloTwip(6960, 6480, 2160, 1065));
+    // One place, "Command1", holds "Conferma" or the display's switch.
+    if (frecce) {
+        conferma_ = Bottone(this, "Command1", QStringLiteral("Conferma"), "conferma",
+                            RettangoloTwip(6960, 2160, 2160, 1065));
+        connect(conferma_, &QAbstractButton::clicked, this, &SchermataEsercizio::Conferma_Click);
+    } else {
+        mostraDigitale_ = Bottone(this, "Command1", QStringLiteral("Nascondi ertavino digitale"),
+                                  "cronometro", RettangoloTwip(6960, 2160, 2175, 1095));
+        connect(mostraDigitale_, &QAbstractButton::clicked, this,
+                &SchermataEsercizio::MostraDigitale_Click);
+    }
+    riascolta_ = Bottone(this, "Command2", QStringLiteral("riascolta"), "altoparlante",
+                         RettangoloTwip(6960, 3600, 2175, 1095));
+    avanti_ = Bottone(this, "BottoneAvanti", QStringLiteral("avanti"), "freccia",
+                      RettangoloTwip(6960, 5040, 2175, 1095));
+    avanti_->setEnabled(false);
+    esci_ = Bottone(this, "Command7", QStringLiteral("Esci"), "stop",
+                    RettangoloTwip(6960, 6480, 2160, 1065));
 
     // The mouth stands under "Esci" rather than across it.
-    bocca_ = new Bocca(motore, this);
-    bocca_->setObjectName(QStringLiteral("Bocca"));
-    bocca_->setGeometry(RettangoloTwip(6960, 7620, 2175, 1695));
+    auto* bocca = new Bocca(motore, this);
+    bocca->setObjectName(QStringLiteral("Bocca"));
+    bocca->setGeometry(RettangoloTwip(6960, 7620, 2175, 1695));
 
     iconaSi_ = new ImmagineSvg(QStringLiteral("faccia_si"), this);
     iconaSi_->setObjectName(QStringLiteral("ComandoIconaSi"));
@@ -110,7 +115,7 @@ void SchermataEsercizio::CostruisciControlli(MotoreVoce& motore) {
                                  RettangoloTwip(4440, 6975, 855, 615), 14, true);
     etichettaErrati_->setAccessibleDescription(QStringLiteral("Errati"));
 
-    if (!riga_.linea1.Vuoto()) {
+    if (!riga_.lineaRossa.Vuoto()) {
         const auto linea = [this](const char* nome, const Segmento& s, QColor colore,
                                   int spessore) {
             auto* l = new Linea(colore, spessore, this);
@@ -119,23 +124,22 @@ void SchermataEsercizio::CostruisciControlli(MotoreVoce& motore) {
             l->lower(); // beneath the faces
             return l;
         };
-        line1_ = linea("Line1", riga_.linea1, QColor(255, 0, 0), 7);
-        line2_ = linea("Line2", riga_.linea2, QColor(0, 0, 255), 3);
+        guidaRossa_ = linea("Line1", riga_.lineaRossa, ColoreQt(ColoreOre), 7);
+        guidaBlu_ = linea("Line2", riga_.lineaBlu, ColoreQt(ColoreMinuti), 3);
     }
     if (frecce)
         CostruisciBarre();
 
-    connect(command1_, &QAbstractButton::clicked, this, &SchermataEsercizio::Command1_Click);
-    connect(command2_, &QAbstractButton::clicked, this, &SchermataEsercizio::Command2_Click);
-    connect(bottoneAvanti_, &QAbstractButton::clicked, this,
-            &SchermataEsercizio::BottoneAvanti_Click);
-    connect(command7_, &QAbstractButton::clicked, this, &SchermataEsercizio::Command7_Click);
+    connect(riascolta_, &QAbstractButton::clicked, this, &SchermataEsercizio::Riascolta_Click);
+    connect(avanti_, &QAbstractButton::clicked, this, &SchermataEsercizio::BottoneAvanti_Click);
+    connect(esci_, &QAbstractButton::clicked, this, &SchermataEsercizio::Esci_Click);
 
     // Tab runs through the bars, then the buttons top to bottom.
     QWidget* precedente = nullptr;
-    for (QWidget* w : {static_cast<QWidget*>(vScroll1_), static_cast<QWidget*>(vScroll2_),
-                       static_cast<QWidget*>(command1_), static_cast<QWidget*>(command2_),
-                       static_cast<QWidget*>(bottoneAvanti_), static_cast<QWidget*>(command7_)}) {
+    for (QWidget* w : {static_cast<QWidget*>(barraOre_), static_cast<QWidget*>(barraMinuti_),
+                       static_cast<QWidget*>(conferma_), static_cast<QWidget*>(mostraDigitale_),
+                       static_cast<QWidget*>(riascolta_), static_cast<QWidget*>(avanti_),
+                       static_cast<QWidget*>(esci_)}) {
         if (!w)
             continue;
         if (precedente)
@@ -165,10 +169,12 @@ void SchermataEsercizio::CostruisciBarre() {
         b->setAccessibleName(nomeAccessibile);
         return b;
     };
-    vScroll1_ = barra("vScroll1", riga_.vScroll1, contesto_.ModoOre + 1, QStringLiteral("Ore"));
-    connect(vScroll1_, &QScrollBar::valueChanged, this, &SchermataEsercizio::vScroll1_Change);
+    barraOre_ = barra("vScroll1", riga_.barraOre, modoOre_ + 1, QStringLiteral("Ore"));
+    connect(barraOre_, &QScrollBar::valueChanged, this, &SchermataEsercizio::BarraOre_Change);
     if (riga_.passiPerOra > 0) {
-        vScroll2_ = barra("vScroll2", riga_.vScroll2, riga_.passiPerOra, QStringLiteral("Minuti"));
-        connect(vScroll2_, &QScrollBar::valueChanged, this, &SchermataEsercizio::vScroll2_Change);
+        barraMinuti_ =
+            barra("vScroll2", riga_.barraMinuti, riga_.passiPerOra, QStringLiteral("Minuti"));
+        connect(barraMinuti_, &QScrollBar::valueChanged, this,
+                &SchermataEsercizio::BarraMinuti_Change);
     }
 }

@@ -4,12 +4,13 @@
 #include "clockface/Quadrante.h"
 #include "core/Contesto.h"
 #include "core/GeneratoreCasuale.h"
+#include "core/Messaggi.h"
 #include "exercises/Contatori.h"
 #include "exercises/Figure.h"
 #include "exercises/Frecce.h"
 #include "exercises/Giudizio.h"
 #include "exercises/Linea.h"
-#include "feedback/Messaggi.h"
+#include "feedback/ColoreQt.h"
 #include "feedback/SuoniFeedback.h"
 #include "layout/PulsanteFigura.h"
 #include "layout/Schermo.h"
@@ -25,10 +26,6 @@ Q_LOGGING_CATEGORY(registroDomande, "ertavino.question", QtWarningMsg)
 
 namespace {
 
-// The hour hand is red, the minute hand blue.
-const QColor Rosso(255, 0, 0);
-const QColor Blu(0, 0, 255);
-
 const QString TestoNascondi = QStringLiteral("Nascondi ertavino digitale");
 const QString TestoMostra = QStringLiteral("Mostra ertavino digitale");
 
@@ -39,10 +36,10 @@ constexpr int ProfonditaMassima = 8;
 
 } // namespace
 
-SchermataEsercizio::SchermataEsercizio(Schermata schermata, Contesto& contesto, MotoreVoce& motore,
-                                       QWidget* parent)
-    : QWidget(parent), riga_(Riga(schermata)), contesto_(contesto), motore_(motore),
-      piGreco_(PiGrecoSingolo()) {
+SchermataEsercizio::SchermataEsercizio(Schermata schermata, qint16 modoOre, Contesto& contesto,
+                                       MotoreVoce& motore, QWidget* parent)
+    : QWidget(parent), riga_(Riga(schermata)), modoOre_(modoOre), contesto_(contesto),
+      motore_(motore), piGreco_(PiGrecoSingolo()) {
     setObjectName(QLatin1String(riga_.nome));
     CostruisciControlli(motore);
 }
@@ -60,7 +57,7 @@ void SchermataEsercizio::showEvent(QShowEvent* event) {
 
 void SchermataEsercizio::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    picture1_->Scale();
+    quadrante_->AggiornaScala();
 }
 
 void SchermataEsercizio::Esegui(PassoAttivazione passo) {
@@ -72,8 +69,8 @@ void SchermataEsercizio::Esegui(PassoAttivazione passo) {
         contesto_.Casuale.SeminaDalTempo();
         break;
     case PassoAttivazione::Quadrante:
-        picture1_->Scale();
-        picture1_->ImpostaDrawWidth(LarghezzaOre);
+        quadrante_->AggiornaScala();
+        quadrante_->ImpostaLarghezzaTratto(LarghezzaOre);
         piGreco_ = PiGrecoSingolo();
         break;
     case PassoAttivazione::Voce:
@@ -86,13 +83,13 @@ void SchermataEsercizio::Esegui(PassoAttivazione passo) {
         etichettaEsatti_->setText(QString::number(quantiEsatti_));
         break;
     case PassoAttivazione::TestoIniziale:
-        text1_->setText(QStringLiteral("00 : 00"));
+        digitale_->setText(QStringLiteral("00 : 00"));
         break;
     case PassoAttivazione::Istruzione:
         motore_.Ferma();
         if (riga_.istruzioneInFrase) {
-            contesto_.FraseDaDire = riga_.istruzione;
-            motore_.Parla(contesto_.FraseDaDire);
+            fraseDaDire_ = riga_.istruzione;
+            motore_.Parla(fraseDaDire_);
         } else {
             motore_.Parla(riga_.istruzione);
         }
@@ -101,7 +98,7 @@ void SchermataEsercizio::Esegui(PassoAttivazione passo) {
         LancetteIniziali();
         break;
     case PassoAttivazione::OraUno:
-        vScroll1_->setValue(1);
+        barraOre_->setValue(1);
         break;
     case PassoAttivazione::Domanda:
         NuovaDomanda();
@@ -116,37 +113,37 @@ void SchermataEsercizio::LancetteIniziali() {
         Ridisegna();
         return;
     }
-    picture1_->ImpostaDrawWidth(LarghezzaOre);
+    quadrante_->ImpostaLarghezzaTratto(LarghezzaOre);
     DisegnaOre(0);
-    picture1_->ImpostaDrawWidth(LarghezzaMinuti);
+    quadrante_->ImpostaLarghezzaTratto(LarghezzaMinuti);
     DisegnaMinuti(0);
 }
 
 void SchermataEsercizio::NuovaDomanda() {
-    if (line1_) {
-        line1_->show();
-        line2_->hide();
+    if (guidaRossa_) {
+        guidaRossa_->show();
+        guidaBlu_->hide();
         faseLancetta_ = 0;
     }
     if (riga_.puliscePerDomanda)
-        picture1_->Cls();
-    domanda_ = ::NuovaDomanda(riga_.RichiestaDomanda(contesto_.ModoOre), contesto_.Casuale);
+        quadrante_->CancellaLancette();
+    domanda_ = ::NuovaDomanda(riga_.RichiestaDomanda(modoOre_), contesto_.Casuale);
     qCDebug(registroDomande).noquote()
-        << riga_.nome << "ModoOre" << contesto_.ModoOre << "OraDomanda" << domanda_.OraDomanda
+        << riga_.nome << "ModoOre" << modoOre_ << "OraDomanda" << domanda_.OraDomanda
         << "MezzeOreDomanda" << domanda_.MezzeOreDomanda << "QuartoDomanda"
         << domanda_.QuartoDomanda << "MinutiDomanda" << domanda_.MinutiDomanda << "OraAlternativa"
         << domanda_.OraAlternativa << "FraseDaDire" << ('"' + domanda_.FraseDaDire + '"') << "Text1"
         << ('"' + (riga_.momento == MomentoTesto::Nessuno ? QString() : domanda_.TestoDigitale) +
             '"');
     if (riga_.momento == MomentoTesto::PrimaDiParlare)
-        text1_->setText(domanda_.TestoDigitale);
-    contesto_.FraseDaDire = domanda_.FraseDaDire;
-    motore_.Parla(contesto_.FraseDaDire);
+        digitale_->setText(domanda_.TestoDigitale);
+    fraseDaDire_ = domanda_.FraseDaDire;
+    motore_.Parla(fraseDaDire_);
     if (riga_.momento == MomentoTesto::DopoAverParlato)
-        text1_->setText(domanda_.TestoDigitale);
+        digitale_->setText(domanda_.TestoDigitale);
 }
 
-void SchermataEsercizio::Label1_Click(int indice) {
+void SchermataEsercizio::Bersaglio_Click(int indice) {
     const EsitoClic esito = GiudicaClic(riga_, domanda_, faseLancetta_, indice);
     switch (esito.tipo) {
     case EsitoClic::Tipo::Sbagliato:
@@ -155,11 +152,11 @@ void SchermataEsercizio::Label1_Click(int indice) {
     case EsitoClic::Tipo::LancettaRossa:
         // One-hand screens draw with the width set on activation.
         if (riga_.dueLancette)
-            picture1_->ImpostaDrawWidth(LarghezzaOre);
+            quadrante_->ImpostaLarghezzaTratto(LarghezzaOre);
         DisegnaOre(esito.gradi);
         break;
     case EsitoClic::Tipo::LancettaBlu:
-        picture1_->ImpostaDrawWidth(LarghezzaMinuti);
+        quadrante_->ImpostaLarghezzaTratto(LarghezzaMinuti);
         DisegnaMinuti(esito.gradi);
         break;
     }
@@ -172,40 +169,36 @@ void SchermataEsercizio::Label1_Click(int indice) {
     iconaSi_->show();
     iconaNo_->hide();
     faseLancetta_ = 1;
-    line1_->hide();
-    line2_->show();
+    guidaRossa_->hide();
+    guidaBlu_->show();
 }
 
-void SchermataEsercizio::Command1_Click() {
-    if (riga_.stile == StileRisposta::Frecce) {
-        Conferma();
-        return;
-    }
-    const bool nascondi = command1_->text() == TestoNascondi;
-    command1_->setText(nascondi ? TestoMostra : TestoNascondi);
-    text1_->setVisible(!nascondi);
-    image1_->setVisible(!nascondi);
+void SchermataEsercizio::MostraDigitale_Click() {
+    const bool nascondi = mostraDigitale_->text() == TestoNascondi;
+    mostraDigitale_->setText(nascondi ? TestoMostra : TestoNascondi);
+    digitale_->setVisible(!nascondi);
+    piatto_->setVisible(!nascondi);
 }
 
-void SchermataEsercizio::Command2_Click() {
+void SchermataEsercizio::Riascolta_Click() {
     if (riga_.riascoltaRiscrive) {
-        picture1_->Cls();
+        quadrante_->CancellaLancette();
         motore_.Ferma();
-        text1_->setText(domanda_.TestoDigitale);
+        digitale_->setText(domanda_.TestoDigitale);
     } else {
         motore_.Ferma();
     }
-    motore_.Parla(contesto_.FraseDaDire);
+    motore_.Parla(fraseDaDire_);
 }
 
 void SchermataEsercizio::BottoneAvanti_Click() {
-    bottoneAvanti_->setEnabled(false);
-    if (riga_.stile == StileRisposta::Frecce)
-        command1_->setEnabled(true);
+    avanti_->setEnabled(false);
+    if (conferma_)
+        conferma_->setEnabled(true);
     NuovaDomanda();
 }
 
-void SchermataEsercizio::Command7_Click() {
+void SchermataEsercizio::Esci_Click() {
     if (!contesto_.Dialoghi.Chiedi(this, QStringLiteral("Vuoi tornare al menù?"), TitoloDomande))
         return;
     // Leaving the screen silences its mouth, as unloading it would.
@@ -214,10 +207,10 @@ void SchermataEsercizio::Command7_Click() {
     emit TornaAlMenu();
 }
 
-void SchermataEsercizio::Conferma() {
-    const int ora = vScroll1_->value();
-    const int passo = vScroll2_ ? vScroll2_->value() : 0;
-    if (GiudicaConferma(riga_, domanda_, contesto_.ModoOre, ora, passo))
+void SchermataEsercizio::Conferma_Click() {
+    const int ora = barraOre_->value();
+    const int passo = barraMinuti_ ? barraMinuti_->value() : 0;
+    if (GiudicaConferma(riga_, domanda_, modoOre_, ora, passo))
         RispostaGiusta();
     else
         RispostaSbagliata();
@@ -226,27 +219,27 @@ void SchermataEsercizio::Conferma() {
 // Each handler wraps its bar and then redraws; a wrap sets a value, which
 // runs the handlers again before setValue returns, and the outermost one
 // redraws last with the settled values.
-void SchermataEsercizio::vScroll1_Change() {
+void SchermataEsercizio::BarraOre_Change() {
     if (profondita_ >= ProfonditaMassima)
         return;
     ++profondita_;
-    if (const auto ora = OraAvvolta(vScroll1_->value(), contesto_.ModoOre))
-        vScroll1_->setValue(*ora);
+    if (const auto ora = OraAvvolta(barraOre_->value(), modoOre_))
+        barraOre_->setValue(*ora);
     Ridisegna();
     --profondita_;
 }
 
-void SchermataEsercizio::vScroll2_Change() {
+void SchermataEsercizio::BarraMinuti_Change() {
     if (profondita_ >= ProfonditaMassima)
         return;
     ++profondita_;
-    if (const auto riporto = MinutiAvvolti(vScroll2_->value(), riga_.passiPerOra)) {
+    if (const auto riporto = MinutiAvvolti(barraMinuti_->value(), riga_.passiPerOra)) {
         if (riga_.oraPrimaDeiMinuti) {
-            vScroll1_->setValue(vScroll1_->value() + riporto->deltaOra);
-            vScroll2_->setValue(riporto->passo);
+            barraOre_->setValue(barraOre_->value() + riporto->deltaOra);
+            barraMinuti_->setValue(riporto->passo);
         } else {
-            vScroll2_->setValue(riporto->passo);
-            vScroll1_->setValue(vScroll1_->value() + riporto->deltaOra);
+            barraMinuti_->setValue(riporto->passo);
+            barraOre_->setValue(barraOre_->value() + riporto->deltaOra);
         }
     }
     Ridisegna();
@@ -254,18 +247,18 @@ void SchermataEsercizio::vScroll2_Change() {
 }
 
 void SchermataEsercizio::Ridisegna() {
-    const int ora = vScroll1_->value();
-    const int minuti = vScroll2_ ? vScroll2_->value() * riga_.MinutiPerPasso() : 0;
-    picture1_->Cls();
+    const int ora = barraOre_->value();
+    const int minuti = barraMinuti_ ? barraMinuti_->value() * riga_.MinutiPerPasso() : 0;
+    quadrante_->CancellaLancette();
     if (riga_.dueLancette) {
-        picture1_->ImpostaDrawWidth(LarghezzaOre);
+        quadrante_->ImpostaLarghezzaTratto(LarghezzaOre);
         DisegnaOre(GradiOre(ora, minuti));
-        picture1_->ImpostaDrawWidth(LarghezzaMinuti);
+        quadrante_->ImpostaLarghezzaTratto(LarghezzaMinuti);
         DisegnaMinuti(GradiMinuti(minuti));
     } else {
         DisegnaOre(GradiOre(ora, minuti));
     }
-    text1_->setText(TestoOrario(ora, minuti));
+    digitale_->setText(TestoOrario(ora, minuti));
 }
 
 // Right answer: the smiling face, one more right, praise, then the screen
@@ -276,11 +269,11 @@ void SchermataEsercizio::RispostaGiusta() {
     Aumenta(quantiEsatti_);
     SuonoSi(contesto_);
     etichettaEsatti_->setText(QString::number(quantiEsatti_));
-    if (riga_.stile == StileRisposta::Frecce)
-        command1_->setEnabled(false);
-    else if (line2_)
-        line2_->hide();
-    bottoneAvanti_->setEnabled(true);
+    if (conferma_)
+        conferma_->setEnabled(false);
+    else if (guidaBlu_)
+        guidaBlu_->hide();
+    avanti_->setEnabled(true);
 }
 
 // Wrong answer: the frowning face, the error sound, one more wrong; the
@@ -294,9 +287,9 @@ void SchermataEsercizio::RispostaSbagliata() {
 }
 
 void SchermataEsercizio::DisegnaOre(double gradi) {
-    picture1_->DisegnaLancetta(gradi, LunghezzaOre, Rosso, piGreco_);
+    quadrante_->DisegnaLancetta(gradi, LunghezzaOre, ColoreQt(ColoreOre), piGreco_);
 }
 
 void SchermataEsercizio::DisegnaMinuti(double gradi) {
-    picture1_->DisegnaLancetta(gradi, LunghezzaMinuti, Blu, piGreco_);
+    quadrante_->DisegnaLancetta(gradi, LunghezzaMinuti, ColoreQt(ColoreMinuti), piGreco_);
 }

@@ -6,7 +6,6 @@
 #include <QWidget>
 
 class PulsanteFigura;
-class Bocca;
 class ImmagineSvg;
 class Linea;
 class MotoreVoce;
@@ -17,21 +16,20 @@ class Quadrante;
 struct Contesto;
 
 // One exercise screen: frmRuota1 .. frmRuota10, as its row of the exercise
-// table makes it. It asks a question, judges the child's answer (clicks on
-// the dial, or the arrow bars and "Conferma"), counts and acknowledges it,
-// and goes back to the menu on "Esci". The activation runs when the screen
-// is first shown.
+// table makes it, under the clock convention the menu's button chose
+// (`modoOre`, 12 or 24). It asks a question, judges the child's answer
+// (clicks on the dial, or the arrow bars and "Conferma"), counts and
+// acknowledges it, and goes back to the menu on "Esci". The activation runs
+// when the screen is first shown.
 class SchermataEsercizio : public QWidget {
     Q_OBJECT
 public:
-    SchermataEsercizio(Schermata schermata, Contesto& contesto, MotoreVoce& motore,
+    SchermataEsercizio(Schermata schermata, qint16 modoOre, Contesto& contesto, MotoreVoce& motore,
                        QWidget* parent = nullptr);
     ~SchermataEsercizio() override;
 
     Schermata Quale() const { return riga_.schermata; }
-    // The hours bar on the arrow screens, nullptr on the click screens. The
-    // menu sets its maximum before the screen is first shown.
-    QScrollBar* vScroll1() const { return vScroll1_; }
+    qint16 ModoOre() const { return modoOre_; }
 
     // The question being asked, as the judgement reads it.
     const Domanda& DomandaCorrente() const { return domanda_; }
@@ -54,14 +52,15 @@ private:
     void LancetteIniziali();
     void NuovaDomanda();
 
-    void Label1_Click(int indice);
-    void Command1_Click();
-    void Command2_Click();
+    // The handlers of the controls, by what each control is.
+    void Bersaglio_Click(int indice);
+    void MostraDigitale_Click();
+    void Conferma_Click();
+    void Riascolta_Click();
     void BottoneAvanti_Click();
-    void Command7_Click();
-    void Conferma();
-    void vScroll1_Change();
-    void vScroll2_Change();
+    void Esci_Click();
+    void BarraOre_Change();
+    void BarraMinuti_Change();
     void Ridisegna();
 
     void RispostaGiusta();
@@ -70,10 +69,14 @@ private:
     void DisegnaMinuti(double gradi);
 
     const RigaEsercizio& riga_;
+    const qint16 modoOre_;
     Contesto& contesto_;
     MotoreVoce& motore_; // what the screen says; its mouth shows it
 
     Domanda domanda_;
+    // What "riascolta" says again: the question's sentence (on the two-hand
+    // click screens the instruction until the first question is drawn).
+    QString fraseDaDire_;
     qint16 quantiEsatti_ = 0;
     qint16 quantiErrati_ = 0;
     int faseLancetta_ = 0;
@@ -81,20 +84,26 @@ private:
     bool attivata_ = false;
     int profondita_ = 0; // nesting of the bars' change handlers
 
-    Quadrante* picture1_ = nullptr;
-    ImmagineSvg* image1_ = nullptr;
-    QLineEdit* text1_ = nullptr;
-    PulsanteFigura* command1_ = nullptr;
-    PulsanteFigura* command2_ = nullptr;
-    PulsanteFigura* bottoneAvanti_ = nullptr;
-    PulsanteFigura* command7_ = nullptr;
-    Bocca* bocca_ = nullptr;
-    ImmagineSvg* iconaSi_ = nullptr;
-    ImmagineSvg* iconaNo_ = nullptr;
+    // The controls; their objectNames, which tests and assistive tools use,
+    // are the designer's ("Picture1", "Command1", "vScroll1"...).
+    Quadrante* quadrante_ = nullptr;
+    ImmagineSvg* piatto_ = nullptr; // the plate behind the digital time
+    QLineEdit* digitale_ = nullptr; // the digital time, "Text1"
+    // "Conferma" on the arrow screens, the switch that hides and shows the
+    // digital time on the click screens; the other is nullptr.
+    PulsanteFigura* conferma_ = nullptr;
+    PulsanteFigura* mostraDigitale_ = nullptr;
+    PulsanteFigura* riascolta_ = nullptr;
+    PulsanteFigura* avanti_ = nullptr;
+    PulsanteFigura* esci_ = nullptr;
+    ImmagineSvg* iconaSi_ = nullptr; // the smiling face
+    ImmagineSvg* iconaNo_ = nullptr; // the frowning face
     QLabel* etichettaEsatti_ = nullptr;
     QLabel* etichettaErrati_ = nullptr;
-    Linea* line1_ = nullptr;
-    Linea* line2_ = nullptr;
-    QScrollBar* vScroll1_ = nullptr;
-    QScrollBar* vScroll2_ = nullptr;
+    // The guide lines under the dial of the two-hand click screens.
+    Linea* guidaRossa_ = nullptr;
+    Linea* guidaBlu_ = nullptr;
+    // The arrow bars of the arrow screens; no minutes bar on the whole-hour one.
+    QScrollBar* barraOre_ = nullptr;
+    QScrollBar* barraMinuti_ = nullptr;
 };

@@ -9,7 +9,9 @@
 
 // The twelve exercise screens differ only in data: this table holds one row
 // per screen, and the one exercise screen reads its row. Adding a screen means
-// adding a row here.
+// adding a row here. Colours are 0xBBGGRR values, as the program holds every
+// colour (feedback/Colori.h); ColoreQt turns one into a QColor where it is
+// drawn.
 
 // clang-format off
 enum class Schermata {
@@ -35,10 +37,10 @@ enum class PassoAttivazione {
     Posto,            // fill the display
     NuovoSeme,        // a fresh random sequence
     Quadrante,        // dial scale, drawing width 7, PiGreco
-    Voce,             // ImpostaVoce on the mouth
+    Voce,             // ImpostaVoce: the stored voice and speed to the engine
     Contatori,        // QuantiErrati, then QuantiEsatti, to 0 and shown
     TestoIniziale,    // Text1 = "00 : 00"
-    Istruzione,       // stop the mouth, speak the screen's instruction
+    Istruzione,       // stop the speech, speak the screen's instruction
     LancetteIniziali, // the start hands of the arrow screens
     OraUno,           // the hours bar to 1
     Domanda,          // the first question
@@ -60,7 +62,7 @@ struct RigaEsercizio {
     // red then blue hand (click), hour and minute hand (arrows)
     bool dueLancette = false;
     DisposizioneQuadrante disposizione = DisposizioneQuadrante::A;
-    quint32 sfondo = 0xFFFFFF; // Picture1's background, 0xRRGGBB
+    quint32 sfondo = 0xFFFFFF; // the dial's background, 0xBBGGRR
     // The questions: their level (and so the variables the judging reads),
     // the hours asked when the screen fixes them (0: those of the
     // convention), the half hours said with "e trenta", when Text1 is written.
@@ -68,16 +70,16 @@ struct RigaEsercizio {
     qint16 oreFisse = 0;
     bool aTrenta = false;
     MomentoTesto momento = MomentoTesto::Nessuno;
-    QString istruzione;                // spoken on activation
-    bool istruzioneInFrase = false;    // the instruction goes through FraseDaDire
-    bool puliscePerDomanda = false;    // each new question starts with an empty dial
-    bool riascoltaRiscrive = false;    // "riascolta" also clears the dial and rewrites Text1
-    Segmento linea1 = {}, linea2 = {}; // guide lines of the two-hand click screens
-    QList<PassoAttivazione> attivazione;
+    QString istruzione = {};                 // spoken on activation
+    bool istruzioneInFrase = false;          // the instruction goes through FraseDaDire
+    bool puliscePerDomanda = false;          // each new question starts with an empty dial
+    bool riascoltaRiscrive = false;          // "riascolta" also clears the dial and rewrites Text1
+    Segmento lineaRossa = {}, lineaBlu = {}; // guide lines of the two-hand click screens
+    QList<PassoAttivazione> attivazione = {};
     // Arrow screens only.
     int passiPerOra = 0;            // steps of the minutes bar in an hour (0: no minutes bar)
     bool oraPrimaDeiMinuti = false; // a minutes wrap sets the hours bar first
-    Riquadro vScroll1 = {}, vScroll2 = {};
+    Riquadro barraOre = {}, barraMinuti = {}; // the bars' places
 
     int MinutiPerPasso() const { return passiPerOra > 0 ? 60 / passiPerOra : 0; }
     // What the screen's questions are drawn from under the convention `modoOre`.
@@ -85,6 +87,11 @@ struct RigaEsercizio {
         return {livello, oreFisse != 0 ? oreFisse : modoOre, modoOre, aTrenta};
     }
 };
+
+// The hour hand and the guide line of the red hand are red, the minute hand
+// and the guide line of the blue hand blue.
+inline constexpr quint32 ColoreOre = 0x0000FF;
+inline constexpr quint32 ColoreMinuti = 0xFF0000;
 
 const RigaEsercizio& Riga(Schermata schermata);
 // "frmRuota1" ... "frmRuota10": the screen's objectName.

@@ -5,8 +5,11 @@
 
 class GeneratoreCasuale;
 
-// The background colours drawn for the start screen and the menu, as
-// 0xBBGGRR values (blue in the high byte, red in the low byte). Slot 0 is
+// The program holds a colour as one 0xBBGGRR value (blue in the high byte, red
+// in the low byte), here and in the exercise table; ColoreQt (ColoreQt.h) turns
+// it into a QColor where it is drawn.
+
+// The background colours drawn for the start screen and the menu. Slot 0 is
 // never drawn; entries 3, 14 and 15 hold the same pink on purpose, so it comes
 // up three times as often as any other colour.
 inline constexpr std::array<quint32, 19> TabellaColori = {

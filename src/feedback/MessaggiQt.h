@@ -1,6 +1,6 @@
 #pragma once
 
-#include "feedback/Messaggi.h"
+#include "core/Messaggi.h"
 
 // The message boxes shown for real, each a dialog of the screen that asks:
 // the window system centres it over that screen and keeps it above it.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "feedback/Suonatore.h"
+#include "core/Suonatore.h"
 #include "sound/SuonoPcm.h"
 
 #include <QHash>

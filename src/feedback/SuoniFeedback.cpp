@@ -2,7 +2,7 @@
 
 #include "core/Contesto.h"
 #include "core/GeneratoreCasuale.h"
-#include "feedback/Suonatore.h"
+#include "core/Suonatore.h"
 
 void SuonoSi(Contesto& contesto) {
     if (contesto.SuoniAttivati == 0)

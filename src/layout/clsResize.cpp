@@ -97,25 +97,25 @@ void ScalaControllo(QWidget& c, const ControlLayout& r, SelezioneTag s, double r
 } // namespace
 
 clsResize::~clsResize() {
-    OriginalLayout_.clear();
-    SourceForm_.clear();
+    controlliRegistrati_.clear();
+    schermo_.clear();
 }
 
 void clsResize::SetSourceForm(QWidget* schermo) {
-    SourceForm_ = schermo;
+    schermo_ = schermo;
 }
 
 void clsResize::ReInitialise() {
-    Initialise();
+    Registra();
 }
 
-void clsResize::Initialise() {
-    OriginalLayout_.clear();
-    if (!SourceForm_)
+void clsResize::Registra() {
+    controlliRegistrati_.clear();
+    if (!schermo_)
         return;
-    OriginalWidth_ = SourceForm_->width();
-    OriginalHeight_ = SourceForm_->height();
-    for (QWidget* controllo : Controlli(*SourceForm_)) {
+    larghezzaRegistrata_ = schermo_->width();
+    altezzaRegistrata_ = schermo_->height();
+    for (QWidget* controllo : Controlli(*schermo_)) {
         ControlLayout r;
         r.Control = controllo;
         if (ELinea(*controllo)) {
@@ -130,48 +130,47 @@ void clsResize::Initialise() {
             r.Width = g.width();
             r.Height = g.height();
         }
-        OriginalLayout_.append(r);
+        controlliRegistrati_.append(r);
     }
-    NotInitialised_ = false;
+    daRegistrare_ = false;
 }
 
 void clsResize::SizeFormToScreen(quint8 percentuale) {
-    if (!SourceForm_)
+    if (!schermo_)
         return;
-    if (NotInitialised_)
-        Initialise();
-    QScreen* schermo =
-        SourceForm_->screen() ? SourceForm_->screen() : QGuiApplication::primaryScreen();
-    if (schermo) {
-        const QRect area = schermo->availableGeometry();
+    if (daRegistrare_)
+        Registra();
+    QScreen* display = schermo_->screen() ? schermo_->screen() : QGuiApplication::primaryScreen();
+    if (display) {
+        const QRect area = display->availableGeometry();
         const double quota = percentuale / 100.0;
         const int altezza = int(std::floor(quota * area.height()));
         const int larghezza = int(std::floor(quota * area.width()));
-        SourceForm_->move(area.left() + (area.width() - larghezza) / 2,
-                          area.top() + (area.height() - altezza) / 2);
-        SourceForm_->resize(SourceForm_->width(), altezza);
-        SourceForm_->resize(larghezza, altezza);
+        schermo_->move(area.left() + (area.width() - larghezza) / 2,
+                       area.top() + (area.height() - altezza) / 2);
+        schermo_->resize(schermo_->width(), altezza);
+        schermo_->resize(larghezza, altezza);
     }
     ResizeControls();
 }
 
 void clsResize::ResizeControls() {
-    if (!SourceForm_ || Controlli(*SourceForm_).isEmpty())
+    if (!schermo_ || Controlli(*schermo_).isEmpty())
         return;
-    if (SourceForm_->isMinimized())
+    if (schermo_->isMinimized())
         return;
-    if (NotInitialised_) {
-        Initialise();
+    if (daRegistrare_) {
+        Registra();
         return;
     }
     // A layout recorded at no size gives no ratio to scale by.
-    if (OriginalWidth_ <= 0 || OriginalHeight_ <= 0)
+    if (larghezzaRegistrata_ <= 0 || altezzaRegistrata_ <= 0)
         return;
 
-    const SenzaDisegno blocco(*SourceForm_);
-    const double ry = double(SourceForm_->height()) / OriginalHeight_;
-    const double rx = double(SourceForm_->width()) / OriginalWidth_;
-    for (const ControlLayout& r : std::as_const(OriginalLayout_)) {
+    const SenzaDisegno blocco(*schermo_);
+    const double ry = double(schermo_->height()) / altezzaRegistrata_;
+    const double rx = double(schermo_->width()) / larghezzaRegistrata_;
+    for (const ControlLayout& r : std::as_const(controlliRegistrati_)) {
         QWidget* controllo = r.Control;
         if (!controllo) // removed since it was recorded
             continue;

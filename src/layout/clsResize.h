@@ -31,7 +31,7 @@ public:
     clsResize(const clsResize&) = delete;
     clsResize& operator=(const clsResize&) = delete;
 
-    QWidget* SourceForm() const { return SourceForm_; }
+    QWidget* SourceForm() const { return schermo_; }
     // Binds the scaler to `schermo`; does not record the layout again.
     void SetSourceForm(QWidget* schermo);
 
@@ -51,16 +51,16 @@ public:
     // pass, so the screen is redrawn once with every control in place.
     void ResizeControls();
 
-    int OriginalWidth() const { return OriginalWidth_; }
-    int OriginalHeight() const { return OriginalHeight_; }
-    const QList<ControlLayout>& OriginalLayout() const { return OriginalLayout_; }
+    int OriginalWidth() const { return larghezzaRegistrata_; }
+    int OriginalHeight() const { return altezzaRegistrata_; }
+    const QList<ControlLayout>& OriginalLayout() const { return controlliRegistrati_; }
 
 private:
-    void Initialise();
+    void Registra();
 
-    QPointer<QWidget> SourceForm_;
-    int OriginalWidth_ = 0;
-    int OriginalHeight_ = 0;
-    QList<ControlLayout> OriginalLayout_;
-    bool NotInitialised_ = true;
+    QPointer<QWidget> schermo_;
+    int larghezzaRegistrata_ = 0;
+    int altezzaRegistrata_ = 0;
+    QList<ControlLayout> controlliRegistrati_;
+    bool daRegistrare_ = true;
 };

@@ -32,23 +32,19 @@ FormAvvio::FormAvvio(Contesto& contesto, QWidget* parent)
     data->setFont(CarattereDisegno(QStringLiteral("MS Sans Serif"), 13.5, false));
     data->setGeometry(RettangoloTwip(120, 5280, 2175, 375));
 
-    label2_[0] = nome;
-    label2_[1] = data;
-    for (int i = 0; i < 2; ++i) {
-        label2_[i]->setObjectName(QStringLiteral("Label2"));
-        label2_[i]->setProperty("Index", i);
+    // The name and the date are the two elements of one control array.
+    int indice = 0;
+    for (QLabel* elemento : {nome, data}) {
+        elemento->setObjectName(QStringLiteral("Label2"));
+        elemento->setProperty("Index", indice++);
     }
 
-    command1_ =
+    auto* avvio =
         new PulsanteFigura(QStringLiteral("Avvio"), QStringLiteral(":/immagini/sveglia.svg"), this);
-    command1_->setObjectName(QStringLiteral("Command1"));
-    command1_->setFont(CarattereDisegno(Carattere, 24, true));
-    command1_->setGeometry(RettangoloTwip(2520, 4800, 3495, 1215));
-    connect(command1_, &QPushButton::clicked, this, &FormAvvio::Avvio);
-}
-
-QLabel* FormAvvio::Label2(int indice) const {
-    return indice == 0 || indice == 1 ? label2_[indice] : nullptr;
+    avvio->setObjectName(QStringLiteral("Command1"));
+    avvio->setFont(CarattereDisegno(Carattere, 24, true));
+    avvio->setGeometry(RettangoloTwip(2520, 4800, 3495, 1215));
+    connect(avvio, &QPushButton::clicked, this, &FormAvvio::Avvio);
 }
 
 void FormAvvio::Form_Activate() {

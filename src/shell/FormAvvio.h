@@ -2,8 +2,6 @@
 
 #include "layout/SchermoScalato.h"
 
-class PulsanteFigura;
-class QLabel;
 struct Contesto;
 
 // The start screen: the program's name in very large letters, the date of
@@ -14,10 +12,6 @@ class FormAvvio : public SchermoScalato {
 public:
     explicit FormAvvio(Contesto& contesto, QWidget* parent = nullptr);
 
-    // The two labels of the Label2 array: 0 the name, 1 the date.
-    QLabel* Label2(int indice) const;
-    PulsanteFigura* Command1() const { return command1_; }
-
 signals:
     // "Avvio" was pressed.
     void Avvio();
@@ -27,6 +21,4 @@ protected:
 
 private:
     Contesto& contesto_;
-    QLabel* label2_[2] = {};
-    PulsanteFigura* command1_ = nullptr;
 };

@@ -45,43 +45,43 @@ FormMenu::FormMenu(Contesto& contesto, QWidget* parent)
     etichetta("Label2", QStringLiteral("ventiquattro ore"), 5880);
     for (const BottoneEsercizio& e : BottoniEsercizio) {
         auto* b = bottone(e.Nome, QString::fromUtf8(e.Didascalia),
-                          e.Frecce ? FiguraFrecce : FiguraClic, e.Left, e.Top);
+                          e.Frecce ? FiguraFrecce : FiguraClic, e.Sinistra, e.Alto);
         connect(b, &QPushButton::clicked, this, [this, &e] { emit EsercizioScelto(e); });
     }
 
-    check1_ = new QCheckBox(QStringLiteral("Suoni attivati"), this);
-    check1_->setObjectName(QStringLiteral("Check1"));
-    check1_->setGeometry(RettangoloTwip(360, 6240, 1935, 375));
-    connect(check1_, &QCheckBox::toggled, this, &FormMenu::Check1_Click);
+    suoniAttivati_ = new QCheckBox(QStringLiteral("Suoni attivati"), this);
+    suoniAttivati_->setObjectName(QStringLiteral("Check1"));
+    suoniAttivati_->setGeometry(RettangoloTwip(360, 6240, 1935, 375));
+    connect(suoniAttivati_, &QCheckBox::toggled, this, &FormMenu::SuoniAttivati_Click);
 
     connect(bottone("Command13", QStringLiteral("Imposta voce"), {}, 2640, 6000),
             &QPushButton::clicked, this, &FormMenu::ImpostaVoceScelto);
     connect(bottone("Command8", QStringLiteral("Informazioni"),
                     QStringLiteral(":/immagini/domanda.svg"), 5040, 6000),
-            &QPushButton::clicked, this, &FormMenu::Command8_Click);
+            &QPushButton::clicked, this, &FormMenu::Informazioni_Click);
     connect(bottone("Command1", QStringLiteral("Esci"), QStringLiteral(":/immagini/stop.svg"), 7440,
                     6000),
-            &QPushButton::clicked, this, &FormMenu::Command1_Click);
+            &QPushButton::clicked, this, &FormMenu::Esci_Click);
 }
 
 void FormMenu::Form_Activate() {
     RiempiSchermo(*this);
-    check1_->setChecked(contesto_.SuoniAttivati == -1);
+    suoniAttivati_->setChecked(contesto_.SuoniAttivati == -1);
     const QColor sfondo = ColoreQt(ColoreCasuale(contesto_.Casuale));
     DipingiSfondo(*this, sfondo);
-    DipingiSfondo(*check1_, sfondo);
+    DipingiSfondo(*suoniAttivati_, sfondo);
 }
 
-void FormMenu::Check1_Click() {
+void FormMenu::SuoniAttivati_Click() {
     // Not saved: every start begins with sounds on.
-    contesto_.SuoniAttivati = check1_->isChecked() ? -1 : 0;
+    contesto_.SuoniAttivati = suoniAttivati_->isChecked() ? -1 : 0;
 }
 
-void FormMenu::Command8_Click() {
+void FormMenu::Informazioni_Click() {
     MostraInformazioni(contesto_.Dialoghi, this);
 }
 
-void FormMenu::Command1_Click() {
+void FormMenu::Esci_Click() {
     if (ChiediUscita(contesto_, this))
         emit Uscita();
 }

@@ -14,8 +14,6 @@ class FormMenu : public SchermoScalato {
 public:
     explicit FormMenu(Contesto& contesto, QWidget* parent = nullptr);
 
-    QCheckBox* Check1() const { return check1_; }
-
 signals:
     // An exercise button was pressed.
     void EsercizioScelto(const BottoneEsercizio& bottone);
@@ -28,10 +26,10 @@ protected:
     void Form_Activate() override;
 
 private:
-    void Check1_Click();
-    void Command8_Click();
-    void Command1_Click();
+    void SuoniAttivati_Click();
+    void Informazioni_Click();
+    void Esci_Click();
 
     Contesto& contesto_;
-    QCheckBox* check1_ = nullptr;
+    QCheckBox* suoniAttivati_ = nullptr; // "Suoni attivati", objectName "Check1"
 };

@@ -1,7 +1,7 @@
 #include "shell/Impostazioni.h"
 
 #include "core/Contesto.h"
-#include "feedback/Messaggi.h"
+#include "core/Messaggi.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -136,8 +136,8 @@ bool CreaCartellaImpostazioni(const QString& cartella) {
 }
 
 void CaricaImpostazioni(Contesto& contesto) {
-    contesto.NumeroVoce = VoceDefault;
-    contesto.VelocitaVoce = VelocitaDefault;
+    contesto.NumeroVoce = VocePredefinita;
+    contesto.VelocitaVoce = VelocitaPredefinita;
     if (!EsisteFile(contesto.PercorsoIni))
         return;
 

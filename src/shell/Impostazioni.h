@@ -23,9 +23,6 @@ inline const QString MessaggioErrore =
 inline const QString MessaggioSalvataggio =
     QStringLiteral("Non è stato possibile salvare le impostazioni.");
 
-constexpr qint16 VoceDefault = 1;
-constexpr qint16 VelocitaDefault = 135;
-
 // The settings folder inside the user's configuration directory.
 QString CartellaImpostazioni();
 

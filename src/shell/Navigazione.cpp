@@ -1,15 +1,13 @@
 #include "shell/Navigazione.h"
 
 #include "core/Contesto.h"
+#include "core/Messaggi.h"
 #include "exercises/SchermataEsercizio.h"
-#include "feedback/Messaggi.h"
 #include "shell/FormAvvio.h"
 #include "shell/FormImposta.h"
 #include "shell/FormMenu.h"
 #include "shell/Impostazioni.h"
 #include "shell/RegoleMenu.h"
-
-#include <QScrollBar>
 
 Navigazione::Navigazione(Contesto& contesto, MotoreVoce& motore, QObject* parent)
     : QObject(parent), contesto_(contesto), motore_(motore) {}
@@ -40,11 +38,8 @@ QWidget* Navigazione::NuovoMenu() {
 }
 
 void Navigazione::ApriEsercizio(const BottoneEsercizio& bottone) {
-    // The screen reads the convention as it is built and when it is shown.
-    contesto_.ModoOre = bottone.ModoOre;
-    auto* esercizio = new SchermataEsercizio(bottone.Bersaglio, contesto_, motore_);
-    if (QScrollBar* barra = esercizio->vScroll1())
-        barra->setMaximum(bottone.MassimoVScroll);
+    auto* esercizio =
+        new SchermataEsercizio(bottone.Esercizio, bottone.ModoOre, contesto_, motore_);
     connect(esercizio, &SchermataEsercizio::TornaAlMenu, this,
             [this, esercizio] { TornaAlMenuDa(esercizio); });
     PassaA(esercizio);

@@ -45,9 +45,8 @@ signals:
 private:
     // "Avvio": the menu, then the start screen unloaded.
     void ApriMenuDaAvvio();
-    // An exercise button: the convention is set first, then the screen is
-    // built, given its hours bar's maximum (arrow screens) and shown; then
-    // the menu is unloaded.
+    // An exercise button: its screen, built for its convention and shown;
+    // then the menu is unloaded.
     void ApriEsercizio(const BottoneEsercizio& bottone);
     // "Imposta voce": the voice settings screen, then the menu unloaded.
     void ApriImposta();

@@ -1,7 +1,7 @@
 #include "shell/RegoleMenu.h"
 
 #include "core/Contesto.h"
-#include "feedback/Messaggi.h"
+#include "core/Messaggi.h"
 #include "shell/Impostazioni.h"
 
 namespace {
@@ -13,30 +13,30 @@ constexpr int Riga1 = 480, Riga2 = 1560, Riga3 = 2640, Riga4 = 3720, Riga5 = 480
 // clang-format off
 const std::array<BottoneEsercizio, 20> BottoniEsercizio = {{
     // whole hours
-    {"Command2",  "Solo ore ",                     Col12Clic,   Riga1, false, Schermata::Ruota1,  12, 0},
-    {"Command3",  "Solo ore",                      Col12Frecce, Riga1, true,  Schermata::Ruota2,  12, 13},
-    {"Command23", "Solo ore ",                     Col24Clic,   Riga1, false, Schermata::Ruota1,  24, 0},
-    {"Command22", "Solo ore",                      Col24Frecce, Riga1, true,  Schermata::Ruota2,  24, 25},
+    {"Command2",  "Solo ore ",                     Col12Clic,   Riga1, false, Schermata::Ruota1,  12},
+    {"Command3",  "Solo ore",                      Col12Frecce, Riga1, true,  Schermata::Ruota2,  12},
+    {"Command23", "Solo ore ",                     Col24Clic,   Riga1, false, Schermata::Ruota1,  24},
+    {"Command22", "Solo ore",                      Col24Frecce, Riga1, true,  Schermata::Ruota2,  24},
     // half hours, one hand
-    {"Command4",  "Ore e mezz'ore - una lancetta", Col12Clic,   Riga2, false, Schermata::Ruota3,  12, 0},
-    {"Command5",  "ore e mezz'ore (1)",            Col12Frecce, Riga2, true,  Schermata::Ruota4,  12, 13},
-    {"Command21", "Ore e mezz'ore - una lancetta", Col24Clic,   Riga2, false, Schermata::Ruota3,  24, 0},
-    {"Command20", "ore e mezz'ore (1)",            Col24Frecce, Riga2, true,  Schermata::Ruota4,  24, 25},
+    {"Command4",  "Ore e mezz'ore - una lancetta", Col12Clic,   Riga2, false, Schermata::Ruota3,  12},
+    {"Command5",  "ore e mezz'ore (1)",            Col12Frecce, Riga2, true,  Schermata::Ruota4,  12},
+    {"Command21", "Ore e mezz'ore - una lancetta", Col24Clic,   Riga2, false, Schermata::Ruota3,  24},
+    {"Command20", "ore e mezz'ore (1)",            Col24Frecce, Riga2, true,  Schermata::Ruota4,  24},
     // half hours, two hands
-    {"Command6",  "Ore e mezz'ore - due lancette", Col12Clic,   Riga3, false, Schermata::Ruota5,  12, 0},
-    {"Command7",  "ore e mezz'ore (2)",            Col12Frecce, Riga3, true,  Schermata::Ruota6,  12, 13},
-    {"Command19", "Ore e mezz'ore - due lancette", Col24Clic,   Riga3, false, Schermata::Ruota5a, 24, 0},
-    {"Command18", "ore e mezz'ore (2)",            Col24Frecce, Riga3, true,  Schermata::Ruota6,  24, 25},
+    {"Command6",  "Ore e mezz'ore - due lancette", Col12Clic,   Riga3, false, Schermata::Ruota5,  12},
+    {"Command7",  "ore e mezz'ore (2)",            Col12Frecce, Riga3, true,  Schermata::Ruota6,  12},
+    {"Command19", "Ore e mezz'ore - due lancette", Col24Clic,   Riga3, false, Schermata::Ruota5a, 24},
+    {"Command18", "ore e mezz'ore (2)",            Col24Frecce, Riga3, true,  Schermata::Ruota6,  24},
     // quarter hours
-    {"Command9",  "Il quarto d'ora",               Col12Clic,   Riga4, false, Schermata::Ruota7,  12, 0},
-    {"Command10", "il quarto d'ora",               Col12Frecce, Riga4, true,  Schermata::Ruota8,  12, 13},
-    {"Command17", "Il quarto d'ora",               Col24Clic,   Riga4, false, Schermata::Ruota7,  24, 0},
-    {"Command16", "il quarto d'ora",               Col24Frecce, Riga4, true,  Schermata::Ruota8,  24, 25},
+    {"Command9",  "Il quarto d'ora",               Col12Clic,   Riga4, false, Schermata::Ruota7,  12},
+    {"Command10", "il quarto d'ora",               Col12Frecce, Riga4, true,  Schermata::Ruota8,  12},
+    {"Command17", "Il quarto d'ora",               Col24Clic,   Riga4, false, Schermata::Ruota7,  24},
+    {"Command16", "il quarto d'ora",               Col24Frecce, Riga4, true,  Schermata::Ruota8,  24},
     // five minutes
-    {"Command11", "cinque minuti",                 Col12Clic,   Riga5, false, Schermata::Ruota9,  12, 0},
-    {"Command12", "cinque minuti",                 Col12Frecce, Riga5, true,  Schermata::Ruota10, 12, 13},
-    {"Command15", "cinque minuti",                 Col24Clic,   Riga5, false, Schermata::Ruota9a, 24, 0},
-    {"Command14", "cinque minuti",                 Col24Frecce, Riga5, true,  Schermata::Ruota10, 24, 25},
+    {"Command11", "cinque minuti",                 Col12Clic,   Riga5, false, Schermata::Ruota9,  12},
+    {"Command12", "cinque minuti",                 Col12Frecce, Riga5, true,  Schermata::Ruota10, 12},
+    {"Command15", "cinque minuti",                 Col24Clic,   Riga5, false, Schermata::Ruota9a, 24},
+    {"Command14", "cinque minuti",                 Col24Frecce, Riga5, true,  Schermata::Ruota10, 24},
 }};
 // clang-format on
 

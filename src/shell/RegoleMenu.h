@@ -14,11 +14,10 @@ struct Contesto;
 struct BottoneEsercizio {
     const char* Nome;       // objectName: "Command2" .. "Command23"
     const char* Didascalia; // caption, UTF-8, exactly as shown
-    int Left, Top;          // design place in twips (every button is 2300 x 1000)
+    int Sinistra, Alto;     // design place in twips (every button is 2300 x 1000)
     bool Frecce;            // answered with the arrow bars (second column of a group)
-    Schermata Bersaglio;
-    qint16 ModoOre;     // 12 or 24
-    int MassimoVScroll; // the hours bar's maximum set before showing; 0 for click screens
+    Schermata Esercizio;    // the screen it opens
+    qint16 ModoOre;         // 12 or 24
 };
 
 // The twenty exercise buttons, row by row: in each row the 12-hour click,

@@ -1,14 +1,12 @@
 #pragma once
 
+#include "core/ValoriVoce.h"
+
 // The stored speech speed (70..200, default 135) turned into the synthesizer's
 // settings. The speed rises strictly with the stored value: above 80 each step
 // adds words per minute; below it the rate stays at the slowest one the
 // synthesizer really distinguishes and each step lengthens the pause between
 // words instead, so the slow end does not collapse onto one speed.
-
-constexpr int VelocitaMinima = 70;
-constexpr int VelocitaMassima = 200;
-constexpr int VelocitaPredefinita = 135;
 
 struct ParametriVelocita {
     int paroleAlMinuto = 0; // synthesizer rate, words per minute

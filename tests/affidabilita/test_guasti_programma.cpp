@@ -86,8 +86,8 @@ private slots:
             // A question answered wrong, then right with both hands; then the end.
             p.Premi("Command9");
             auto* esercizio = qobject_cast<SchermataEsercizio*>(p.Schermo());
-            Rispondi(*esercizio, 12, false);
-            Rispondi(*esercizio, 12, true);
+            Rispondi(*esercizio, false);
+            Rispondi(*esercizio, true);
             QVERIFY(esercizio->QuantiErrati() == 1 && esercizio->QuantiEsatti() == 1);
             p.Premi("Command7"); // "Esci", Yes: back to the menu
             p.Premi("Command1"); // "Esci", Yes

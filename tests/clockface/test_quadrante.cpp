@@ -54,9 +54,9 @@ private slots:
     // formula puts them inside the sunken border, each axis scaled on its own.
     void lancette() {
         Quadrante q(D::B, Sfondo);
-        q.ImpostaDrawWidth(LarghezzaOre);
+        q.ImpostaLarghezzaTratto(LarghezzaOre);
         q.DisegnaLancetta(735, LunghezzaOre, Rosso, PiGrecoSingolo());
-        q.ImpostaDrawWidth(LarghezzaMinuti);
+        q.ImpostaLarghezzaTratto(LarghezzaMinuti);
         q.DisegnaLancetta(735 + 180, LunghezzaMinuti, Blu, PiGrecoSingolo());
         const auto Pixel = [&q](double gradi, double unita) {
             return QRect(q.Scala().InPixel(Punto(gradi, unita)).toPoint(), QSize(1, 1));
@@ -99,7 +99,7 @@ private slots:
             const int ora = e.indice == dodici ? 12 : e.indice * 12 / posizioni;
             const QPointF v = QRectF(e.twip).center() - QPointF(6675 / 2.0, 6525 / 2.0);
             const double gradi = qRadiansToDegrees(std::atan2(v.x(), -v.y()));
-            const QRect box = q.Label1(e.indice)->geometry();
+            const QRect box = q.Bersaglio(e.indice)->geometry();
             const int rossi = Quanti(q, Rosso, box), neri = Quanti(q, Qt::black, box);
             QVERIFY2(e.indice == (dodici == 0 ? 0 : 1) + i &&
                          e.didascalia ==
@@ -117,9 +117,9 @@ private slots:
         // released elsewhere do not; a double click answers twice.
         q.show();
         QVERIFY(QTest::qWaitForWindowExposed(&q));
-        QSignalSpy clic(&q, &Quadrante::Label1_Click);
+        QSignalSpy clic(&q, &Quadrante::BersaglioCliccato);
         QWindow* finestra = q.windowHandle();
-        const auto Centro = [&q](int indice) { return q.Label1(indice)->geometry().center(); };
+        const auto Centro = [&q](int indice) { return q.Bersaglio(indice)->geometry().center(); };
         const int tre = posizioni / 4;
         for (QPointF p :
              {q.Scala().InPixel({0, 0}), q.Scala().InPixel({0.55, -0.55}), QPointF(5, 5)})
@@ -141,7 +141,7 @@ private slots:
         Quadrante q(D::C24, Sfondo);
         QStringList nomi;
         for (int i : {1, 3, 24})
-            nomi << QAccessible::queryAccessibleInterface(q.Label1(i))->text(QAccessible::Name);
+            nomi << QAccessible::queryAccessibleInterface(q.Bersaglio(i))->text(QAccessible::Name);
         QCOMPARE(nomi, QStringList({"tra le 12 e l'1", "tra l'1 e le 2", "12"}));
     }
 };

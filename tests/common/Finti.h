@@ -2,8 +2,8 @@
 
 #include "core/Contesto.h"
 #include "core/GeneratoreCasuale.h"
-#include "feedback/Messaggi.h"
-#include "feedback/Suonatore.h"
+#include "core/Messaggi.h"
+#include "core/Suonatore.h"
 
 #include <QStringList>
 #include <QTest>

@@ -52,9 +52,10 @@ struct ProgrammaDiProva {
 // One answer as a child gives it: the bars set to the asked time (or an hour
 // later) and "Conferma"; or clicks on the targets the judging names for the
 // hands due (or one click elsewhere).
-inline void Rispondi(SchermataEsercizio& e, qint16 modoOre, bool giusta) {
+inline void Rispondi(SchermataEsercizio& e, bool giusta) {
     const RigaEsercizio& riga = Riga(e.Quale());
-    if (QScrollBar* ore = e.vScroll1()) {
+    const qint16 modoOre = e.ModoOre();
+    if (auto* ore = e.findChild<QScrollBar*>("vScroll1")) {
         // The asked time; half past ModoOre is asked as 1.
         const Domanda& d = e.DomandaCorrente();
         const bool mezze = riga.livello == Livello::MezzeOre;
@@ -72,7 +73,7 @@ inline void Rispondi(SchermataEsercizio& e, qint16 modoOre, bool giusta) {
         const Domanda& d = e.DomandaCorrente();
         const int k = riga.dueLancette && e.FaseLancetta() ? BersaglioBlu(riga, d)
                                                            : BersaglioRosso(riga.livello, d);
-        QTest::mouseClick(e.findChild<Quadrante*>()->Label1(giusta ? k : (k + 5) % 12 + 1),
+        QTest::mouseClick(e.findChild<Quadrante*>()->Bersaglio(giusta ? k : (k + 5) % 12 + 1),
                           Qt::LeftButton);
     }
 }

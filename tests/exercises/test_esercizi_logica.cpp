@@ -36,26 +36,24 @@ QList<std::pair<Domanda, Tempo>> TutteLeDomande(const RigaEsercizio& riga, int m
 class TestEserciziLogica : public QObject {
     Q_OBJECT
 private slots:
-    // Every question each screen can ask, judged against every answer.
+    // Every question each screen can ask, judged against every answer, under
+    // each convention the menu opens it with.
     void giudizio_data() {
         QTest::addColumn<Schermata>("schermata");
         QTest::addColumn<int>("modoOre");
-        // the menu opens frmRuota5 and 9 under 12 hours only, 5a and 9a under 24
-        const QStringList solo12 = {"frmRuota5", "frmRuota9"};
+        const QStringList maiAperte = {"frmRuota5, 24h", "frmRuota9, 24h", "frmRuota5a, 12h",
+                                       "frmRuota9a, 12h"};
         for (Schermata s : TutteLeSchermate())
             for (int modo : {12, 24})
-                if (const QString n = NomeSchermata(s);
-                    n.endsWith('a') ? modo == 24 : modo == 12 || !solo12.contains(n))
-                    QTest::addRow("%s, %dh", qPrintable(n), modo) << s << modo;
+                if (const QString n = NomeSchermata(s) + QString(", %1h").arg(modo);
+                    !maiAperte.contains(n))
+                    QTest::newRow(qPrintable(n)) << s << modo;
     }
     void giudizio() {
         QFETCH(Schermata, schermata);
         QFETCH(int, modoOre);
         const RigaEsercizio& riga = Riga(schermata);
-        const auto indice = [&](int k) { return k ? k : IndiceDelDodici(riga.disposizione); };
-        const bool dodici = PosizioniQuadrante(riga.disposizione) == 12;
-        const int passi = qMax(riga.passiPerOra, 1);
-        const bool clic = riga.stile == StileRisposta::Clic;
+        const int dodici = IndiceDelDodici(riga.disposizione);
         using T = EsitoClic::Tipo;
         QStringList sbagliati;
         for (const auto& [d, tempo] : TutteLeDomande(riga, modoOre)) {
@@ -64,31 +62,37 @@ private slots:
                 sbagliati << QString::asprintf("asked %d:%02d (other hour %d), phase %d, answer %d",
                                                h, m, d.OraAlternativa, fase, risposta);
             };
-            // Clicks on every target: red right only on the hour (or the target
-            // after it, past the hour), blue where the minutes point.
-            for (int fase = 0; clic && fase <= riga.dueLancette; ++fase) {
-                const int k = fase ? 2 * m / 5 : dodici ? h % 12 : 2 * (h % 12) + (m > 0);
-                const EsitoClic giusto{fase ? T::LancettaBlu : T::LancettaRossa,
-                                       fase ? 6.0 * m : 30.0 * h + m / 2.0,
-                                       fase || !riga.dueLancette};
+            // A click on every target for each hand due: right only where the red
+            // hand points at the hour (on 24 targets the mark after it once past
+            // the hour), or the blue at the minutes; target 0 is the "12".
+            const int mani = riga.stile == StileRisposta::Clic ? 1 + riga.dueLancette : 0;
+            const bool ventiquattro = PosizioniQuadrante(riga.disposizione) == 24;
+            for (int fase = 0; fase < mani; ++fase) {
+                const int rosso = ventiquattro ? 2 * (h % 12) + (m > 0) : h % 12;
+                const int k = fase == 1 ? 2 * m / 5 : rosso;
+                const EsitoClic giusto =
+                    fase == 1 ? EsitoClic{T::LancettaBlu, 6.0 * m, true}
+                              : EsitoClic{T::LancettaRossa, 30.0 * h + m / 2.0, !riga.dueLancette};
                 for (const EtichettaQuadrante& e : EtichetteQuadrante(riga.disposizione)) {
                     const EsitoClic esito = GiudicaClic(riga, d, fase, e.indice);
-                    const EsitoClic atteso = e.indice == indice(k) ? giusto : EsitoClic{};
+                    const bool giustoQui = e.indice == (k != 0 ? k : dodici);
+                    const EsitoClic atteso = giustoQui ? giusto : EsitoClic{};
                     if (esito.tipo != atteso.tipo || esito.completa != atteso.completa ||
                         std::abs(std::remainder(esito.gradi - atteso.gradi, 360)) > 1e-9)
                         sbaglia(fase, e.indice);
                 }
             }
             // "Conferma" on every setting of the bars: right exactly at the asked
-            // time (or the other reading of its sentence); 1 does not answer
-            // 13; hour 0 is no time, but with the half hour half past ModoOre.
-            for (int ora = 0; !clic && ora <= modoOre; ++ora) {
+            // time, or at the other reading of its sentence; 1 does not answer 13.
+            const int passi = qMax(riga.passiPerOra, 1);
+            for (int ora = 0; riga.stile == StileRisposta::Frecce && ora <= modoOre; ++ora) {
                 for (int passo = 0; passo < passi; ++passo) {
-                    const Tempo impostato{ora == 0 && passi == 2 && passo ? modoOre : ora,
-                                          passo * 60 / passi};
+                    // hour 0 is no time, but 0 and a half is half past ModoOre
+                    const int h0 = ora == 0 && passi == 2 && passo == 1 ? modoOre : ora;
+                    const Tempo impostato{h0, passo * 60 / passi};
+                    const Tempo altra{d.OraAlternativa, m};
                     const bool giusto =
-                        impostato == tempo ||
-                        (d.OraAlternativa && impostato == Tempo{d.OraAlternativa, m});
+                        impostato == tempo || (d.OraAlternativa != 0 && impostato == altra);
                     if (GiudicaConferma(riga, d, qint16(modoOre), ora, passo) != giusto)
                         sbaglia(0, ora * 100 + impostato.second);
                 }

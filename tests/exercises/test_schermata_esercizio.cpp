@@ -39,11 +39,11 @@ struct Banco {
     std::unique_ptr<SchermataEsercizio> schermata;
 
     Banco(Schermata quale, int modoOre, const QList<float>& estrazioni) {
-        prova.contesto.ModoOre = qint16(modoOre);
         prova.contesto.NumeroVoce = 2;
         prova.contesto.VelocitaVoce = 150;
         prova.casuale.Aggiungi(estrazioni);
-        schermata = std::make_unique<SchermataEsercizio>(quale, prova.contesto, voce);
+        schermata =
+            std::make_unique<SchermataEsercizio>(quale, qint16(modoOre), prova.contesto, voce);
         schermata->show();
     }
     template <class T = QWidget> T* Trova(const char* n = "Picture1") {
@@ -62,7 +62,7 @@ struct Banco {
                (Visibile("Line1") ? " rossa" : "") + (Visibile("Line2") ? " blu" : "");
     }
     void Premi(const char* n) { QTest::mouseClick(Trova<QAbstractButton>(n), Qt::LeftButton); }
-    void Clicca(int i) { QTest::mouseClick(Trova<Quadrante>()->Label1(i), Qt::LeftButton); }
+    void Clicca(int i) { QTest::mouseClick(Trova<Quadrante>()->Bersaglio(i), Qt::LeftButton); }
     QStringList Lancette() {
         QStringList l;
         for (const Quadrante::Tratto& t : Trova<Quadrante>()->Tratti())
@@ -85,6 +85,23 @@ QList<float> AlleTre(Schermata s, int modoOre) {
 class TestSchermataEsercizio : public QObject {
     Q_OBJECT
 private slots:
+    // Each screen's dial in its own colour, as the child sees it.
+    void sfondo() {
+        const QHash<QString, QString> colori = {
+            {"frmRuota1", "#ffffc0"}, {"frmRuota2", "#ffe0c0"},  {"frmRuota3", "#c0ffff"},
+            {"frmRuota4", "#ffc0ff"}, {"frmRuota5", "#ffc0c0"},  {"frmRuota5a", "#ffc0c0"},
+            {"frmRuota6", "#c0ffff"}, {"frmRuota7", "#ffff00"},  {"frmRuota8", "#ffc0ff"},
+            {"frmRuota9", "#ffc0c0"}, {"frmRuota9a", "#ffc0c0"}, {"frmRuota10", "#ffc080"}};
+        ContestoDiProva prova;
+        MotoreVoceRegistrato voce;
+        for (Schermata s : TutteLeSchermate()) {
+            const SchermataEsercizio e(s, 12, prova.contesto, voce);
+            const QImage dipinto = e.findChild<Quadrante*>()->grab().toImage();
+            QCOMPARE(e.objectName() + ' ' + dipinto.pixelColor(10, 10).name(),
+                     e.objectName() + ' ' + colori[e.objectName()]);
+        }
+    }
+
     // A question on click screens: wrong clicks, the hands, "Esci" answered No,
     // "riascolta", the display toggle, "avanti", "Esci" answered Yes.
     void clic_data() {

@@ -11,7 +11,8 @@ Q_DECLARE_METATYPE(Livello)
 namespace {
 
 // The times a sentence names (1230 is half past 12), read from its Italian
-// words alone, without the program's tables; none for words it does not know.
+// words alone, without the program's tables; none for words it does not know
+// or a sentence that breaks one of the rules of the language below.
 QSet<int> Leggi(QString frase, int modoOre) {
     // Minutes after the hour, or (negative) to the next one.
     // clang-format off
@@ -20,35 +21,42 @@ QSet<int> Leggi(QString frase, int modoOre) {
         {"e trenta", 30}, {"tre quarti", 45}, {"e tre quarti", 45}, {"e quarantacinque", 45},
         {"Manca mezz'ora", -30}, {"Manca un quarto d'ora", -15},
         {"Mancano quindici minuti", -15}, {"Mancano trenta minuti", -30}};
-    static const QHash<QString, int> ore{
+    static const QHash<QString, int> oreDette{
         {"l'una", 1}, {"una", 1}, {"mezzogiorno", 12}, {"dodici", 12}, {"ventiquattro", 24}};
     // clang-format on
+    // "E' <hour> <minutes>", "Sono le <hour> <minutes>", "Manca... a/alle/all'<hour>".
     static const QRegularExpression forma(
         QStringLiteral("^(?:E' (l'una|mezzogiorno|mezzanotte)|Sono le (\\S+))(?: (.+))?$|"
                        "^(Manca.*) (?:alle |a |all')(\\S+)$"));
     static const QRegularExpression inCifre(QStringLiteral("^e (\\d+)$|^Mancano (\\d+) minuti$"));
-    // Blanks carry no meaning; a full stop closes all but "Sono le 7" and its like.
-    frase = frase.simplified();
+    frase = frase.simplified(); // blanks carry no meaning
     const bool punto = frase.endsWith(u'.');
     frase.chop(punto ? 1 : 0);
     if (frase == u"Sono passate da mezz'ora le ventiquattro")
         return {2430};
     const auto m = forma.match(frase);
-    const QString quanto = m.captured(3) + m.captured(4),
-                  parola = m.captured(1) + m.captured(2) + m.captured(5);
-    const auto cifre = inCifre.match(quanto);
-    const int minuti = cifre.hasMatch() ? cifre.captured(1).toInt() - cifre.captured(2).toInt()
-                                        : minutiDetti.value(quanto, -99);
+    const bool manca = !m.captured(4).isEmpty();
+    const QString quanto = manca ? m.captured(4) : m.captured(3);
+    const QString parola = m.captured(1) + m.captured(2) + m.captured(5);
+    int minuti = minutiDetti.value(quanto, -99);
+    if (const auto cifre = inCifre.match(quanto); cifre.hasMatch())
+        minuti = cifre.captured(1).toInt() - cifre.captured(2).toInt();
     bool oraInCifre = false;
     int ora = parola.toInt(&oraInCifre);
-    ora = oraInCifre ? ora : parola == u"mezzanotte" ? modoOre : ore.value(parola, -1);
-    // 1, 12 and 24 are said in words after "E'" and "Sono le"; "e mezzo" is
-    // said of 12 only, "e tre quarti" of 1 and 24 only.
-    if (!m.hasMatch() || ora < 1 || minuti == -99 || (minuti < 0) == m.captured(4).isEmpty() ||
-        punto == (oraInCifre && quanto.isEmpty()) ||
-        (oraInCifre && m.captured(4).isEmpty() && (ora == 1 || ora % 12 == 0)) ||
-        (quanto == u"e mezzo" && ora != 12) ||
-        (quanto == u"e tre quarti") != (quanto.endsWith(u"tre quarti") && (ora == 1 || ora == 24)))
+    if (!oraInCifre)
+        ora = parola == u"mezzanotte" ? modoOre : oreDette.value(parola, -1);
+    if (!m.hasMatch() || ora < 1 || minuti == -99) // words it does not know
+        return {};
+    if ((minuti < 0) != manca) // only "Manca" counts down
+        return {};
+    if (punto == (oraInCifre && quanto.isEmpty())) // a full stop closes all but "Sono le 7"
+        return {};
+    if (oraInCifre && !manca && (ora == 1 || ora % 12 == 0)) // "E'", "Sono le": 1, 12, 24 in words
+        return {};
+    if (quanto == u"e mezzo" && ora != 12) // said of 12 only
+        return {};
+    // "e tre quarti" is said of 1 and 24, "tre quarti" of the others.
+    if (quanto.endsWith(u"tre quarti") && (quanto == u"e tre quarti") != (ora == 1 || ora == 24))
         return {};
     if (minuti >= 0)
         return {100 * ora + minuti};
@@ -63,7 +71,7 @@ QSet<int> Leggi(QString frase, int modoOre) {
 // outcome of the draws the questions make (12, 24 or 48, then 2, 3, 4 or 12).
 QList<Domanda> TutteLeDomande(const Richiesta& richiesta) {
     struct Generatore : GeneratoreCasuale {
-        static int Celle(qsizetype p) { return p == 0 ? 48 : p == 1 ? 12 : 4; }
+        static int Celle(qsizetype p) { return QList{48, 12}.value(p, 4); }
         float Prossimo() override {
             if (usate == celle.size())
                 celle.append(0);
@@ -86,11 +94,11 @@ QList<Domanda> TutteLeDomande(const Richiesta& richiesta) {
     return domande;
 }
 
-// The asked time as the judging reads it; the half hour n = 1 is half past ModoOre.
+// The asked time as the judging reads it. Half hours: 2h is h o'clock, 2h + 1
+// half past h, and 1 half past ModoOre.
 int Chiesto(const Domanda& d, int modoOre) {
-    const int n = d.MezzeOreDomanda;
-    if (n > 0)
-        return n % 2 == 0 ? 50 * n : n == 1 ? 100 * modoOre + 30 : 50 * (n - 1) + 30;
+    if (const int n = d.MezzeOreDomanda; n > 0)
+        return 100 * (n == 1 ? modoOre : n / 2) + 30 * (n % 2);
     return 100 * d.OraDomanda + 15 * d.QuartoDomanda + d.MinutiDomanda;
 }
 
@@ -104,14 +112,16 @@ private slots:
     // share it), the digital text shows it; every time of the range is asked.
     void ogniDomanda_data() {
         QTest::addColumn<Livello>("livello");
-        QTest::addColumn<bool>("aTrenta"); // the half hours said with "e trenta"
+        QTest::addColumn<bool>("aTrenta");
         QTest::addColumn<int>("modoOre");
         QTest::addColumn<int>("passo");
         QTest::addColumn<QStringList>("note"); // said word for word among them
-        const auto riga = [](const char* livello, int modoOre, int passo, const char* note) {
-            const QStringList livelli{"ore", "mezze", "quarti", "minuti", "", "trenta"};
-            QTest::addRow("%s, %dh", livello, modoOre)
-                << Livello(livelli.indexOf(livello) % 4) << (livelli[5] == livello) << modoOre
+        // The levels by name; "trenta" is the half hours said with "e trenta".
+        const QStringList livelli{"ore", "mezze", "quarti", "minuti"};
+        const auto riga = [&](const QString& livello, int modoOre, int passo, const char* note) {
+            const bool trenta = livello == "trenta";
+            QTest::addRow("%s, %dh", qPrintable(livello), modoOre)
+                << Livello(livelli.indexOf(trenta ? "mezze" : livello)) << trenta << modoOre
                 << passo << QString(note).split('|');
         };
         riga("ore", 12, 60, "E' mezzogiorno.|E' mezzanotte.|Sono le dodici.|E' l'una.|Sono le 9");

@@ -45,7 +45,7 @@ class TestScimmia : public QObject {
         const int scelta = Tra(0, 99);
         if (e && scelta < 25) {
             testo = "risposta giusta";
-            Rispondi(*e, s.p.contesto.ModoOre, true);
+            Rispondi(*e, true);
             return true;
         }
         static const QHash<QString, QStringList> comandi = {
@@ -64,7 +64,8 @@ class TestScimmia : public QObject {
             w = a;
         testo = w->objectName();
         const bool giudicabile =
-            e && (e->vScroll1() ? testo == "Command1" : w->property("indice").isValid());
+            e && (e->findChild<QScrollBar*>("vScroll1") ? testo == "Command1"
+                                                        : w->property("indice").isValid());
         if (auto* lista = qobject_cast<QComboBox*>(w)) { // its popup would be a second window
             lista->setCurrentIndex(Tra(0, lista->count() - 1));
             return false;
@@ -125,8 +126,7 @@ private slots:
                 mostrati += w->isVisible() ? QWidgetList{w} : QWidgetList{};
             const auto* e = qobject_cast<const SchermataEsercizio*>(ora);
             if (ora != prima && ora) {
-                visti << ora->objectName() +
-                             (e ? "/" + QString::number(s->p.contesto.ModoOre) : "");
+                visti << ora->objectName() + (e ? "/" + QString::number(e->ModoOre()) : "");
                 esatti = errati = 0;
             }
             prima = ora;

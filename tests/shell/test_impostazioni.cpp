@@ -18,6 +18,15 @@ char guasto = 0;
 bool Guasto(char tipo, const char* percorso) {
     return guasto == tipo && QByteArray(percorso).startsWith(guastoIn);
 }
+// The readme start-up writes, byte for byte: five lines in UTF-8, each ended by CR LF.
+const QByteArray Leggimi = "Questa cartella contiene i files di impostazione dei programmi "
+                           "presenti nel sito http://www.example.org/ertavino.\r\n"
+                           " \r\n"
+                           "Se qualche programma presenta problemi di funzionamento può essere "
+                           "utile cancellare il file *.ini relativo al programma in quata "
+                           "cartella.\r\n"
+                           " \r\n"
+                           "Non cancellare questo file.\r\n";
 } // namespace
 
 // The process's writes and renames, as a failing disk takes them.
@@ -137,7 +146,7 @@ private slots:
         QVERIFY(Avvio(p.contesto, istanza));
         QCOMPARE(p.contesto.PercorsoIni, casa.Ini());
         QCOMPARE(LeggiFile(casa.Cartella() + "/leggimi.txt"),
-                 leggimi.isEmpty() ? TestoLeggimi() : leggimi);
+                 leggimi.isEmpty() ? Leggimi : leggimi);
         QVERIFY(!QFile::exists(casa.Ini()) && p.messaggi.registro.isEmpty());
         QVERIFY(p.contesto.VelocitaVoce == 135 && p.contesto.SuoniAttivati == -1);
     }

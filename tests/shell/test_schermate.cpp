@@ -90,15 +90,15 @@ private slots:
         QFETCH(QStringList, riga);
         Programma prog;
         prog.Menu();
-        prog.p.contesto.ModoOre = 0; // neither convention: a button that forgot would show
         const QPointer<QWidget> menu = prog.p.Schermo();
         QCOMPARE(prog.Testo(qPrintable(riga[0])), riga[1]);
         prog.p.Premi(qPrintable(riga[0]));
         const auto* e = qobject_cast<SchermataEsercizio*>(prog.p.Schermo());
+        const auto* ore = e->findChild<QScrollBar*>("vScroll1");
         QCOMPARE(QStringLiteral("%1 %2 %3")
                      .arg(e->objectName())
-                     .arg(prog.p.contesto.ModoOre)
-                     .arg(e->vScroll1() ? e->vScroll1()->maximum() : -1),
+                     .arg(e->ModoOre())
+                     .arg(ore ? ore->maximum() : -1),
                  riga[2]);
         prog.Passato(menu);
     }

@@ -58,7 +58,8 @@ private slots:
             {{}, [uscita] { return std::unique_ptr<UscitaAudio>(new UscitaAudioPulse(uscita)); }});
         SuonatorePulse suoni(CartellaDati(QStringLiteral("suoni")), uscita);
         QSignalSpy silenzio(&motore, &MotoreEspeak::Silenzio);
-        const int richieste = qEnvironmentVariableIntValue("STRESS_RICHIESTE") ?: 10000;
+        const int chieste = qEnvironmentVariableIntValue("STRESS_RICHIESTE");
+        const int richieste = chieste > 0 ? chieste : 10000;
         const quint32 seme = QRandomGenerator::global()->generate();
         qInfo("seed %u, %d requests", seme, richieste);
         QRandomGenerator caso(seme);

@@ -442,7 +442,7 @@ def ertavino_streams(stage, role=None):
     program plays at the sound server (in that media role)."""
     listing = run_quiet(["pactl", "list", "sink-inputs"], stage.processes.env).stdout
     return [dict(re.findall(r'^\s*([\w.]+) = "([^"]*)"$', block, re.M),
-                 rate=re.search(r"Sample Specification: \S+ \S+ (\d+)Hz", block)[1])
+                 rate=re.search(r"Sample Spec\w*: \S+ \S+ (\d+)Hz", block)[1])
             for block in listing.split("Sink Input #")[1:]
             if 'application.process.binary = "ertavino"' in block and
             (not role or f'media.role = "{role}"' in block)]
